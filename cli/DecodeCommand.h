@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QJsonObject>
+#include <QStringList>
+
+class QIODevice;
+
+namespace tallisk {
+
+class DecodeRecord;
+enum class PassOutcome;
+
+// The `tallisk-decode` command: one decode pass over lines given as arguments, or a batch of
+// records read from a file. It reads and writes only the devices it is given, so tests can
+// run it in-process.
+class DecodeCommand
+{
+public:
+    // Exit statuses: EXIT_SUCCESS, EXIT_FAILURE when a message ended a single pass early,
+    // kUsageError for a bad command line or a file that cannot be opened or written.
+    static constexpr int kUsageError = 2;
+
+    DecodeCommand(QIODevice& in, QIODevice& out, QIODevice& err);
+
+    // `arguments` starts with the program's name, as QCoreApplication::arguments() does.
+    int run(const QStringList& arguments);
+
+    // The JSON form of one pass's result.
+    static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
+
+private:
+    int runSingle(const QStringList& lines, bool json, const QString& htmlFile);
+    int runBatch(const QString& source);
+    void writeOut(const QString& text);
+    void writeErr(const QString& text);
+    int usageError(const QString& problem);
+
+    QIODevice& m_in;
+    QIODevice& m_out;
+    QIODevice& m_err;
+};
+
+} // namespace tallisk

@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HtmlTable.h"
+
+#include "FieldTable.h"
+#include "TalliskVersion.h"
+
+#include <QByteArrayView>
+
+namespace tallisk {
+
+namespace {
+
+// The table's look. Attribute values taken from here are written without quotation marks; the
+// quoted "#000000" backgrounds and font colours belong to the fixed line texts below.
+struct Style
+{
+    QByteArrayView fontFace;
+    int fontSize;
+    QByteArrayView headingColour;
+    QByteArrayView titleColour;
+    QByteArrayView valueColour;
+    QByteArrayView footerColour; // a value of its own, though equal to the heading colour
+};
+
+constexpr Style kStyle{"Verdana", 1, "#999999", "#cccccc", "#ffffff", "#999999"};
+
+constexpr QByteArrayView kLineEnd = "\r\n";
+constexpr QByteArrayView kTableStart =
+    R"(<table bgcolor="#000000" border="0" cellspacing="1" cellpadding="1" width="330">)";
+constexpr QByteArrayView kRowStart = R"(<tr bgcolor="#000000">)";
+constexpr QByteArrayView kRowEnd = "</tr>";
+constexpr QByteArrayView kTableEnd = "</table>";
+
+// Appends one code point as a decimal character reference.
+void appendReference(QByteArray& out, char32_t codePoint)
+{
+    out += "&#";
+    out += QByteArray::number(static_cast<quint32>(codePoint));
+    out += ';';
+}
+
+// Appends a text typed or decoded at run time: markup characters escaped, every code point
+// kept. CR and LF become references so the file keeps its lines; the rest of
+// Latin-1 without the C1 controls goes out as single bytes (the degree sign is 0xB0, as
+// in a Western ANSI file); the C1 controls and everything above U+00FF become references.
+void appendText(QByteArray& out, const QString& text)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < size &&
+            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            appendReference(out, QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));
+            ++i;
+            continue;
+        }
+        switch (unit) {
+        case u'&':
+            out += "&amp;";
+            break;
+        case u'<':
+            out += "&lt;";
+            break;
+        case u'>':
+            out += "&gt;";
+            break;
+        case u'"':
+            out += "&quot;";
+            break;
+        case u'\r':
+        case u'\n':
+            // A line break typed into a field would split the table's fixed lines.
+            appendReference(out, unit);
+            break;
+        default:
+            if (unit <= 0x7F || (unit >= 0xA0 && unit <= 0xFF))
+                out += static_cast<char>(unit);
+            else // C1 controls, the rest of the BMP, and a surrogate left without its partner
+                appendReference(out, unit);
+            break;
+        }
+    }
+}
+
+// Opening of a cell up to its visible content; the content always starts with the fixed
+// "&nbsp;".
+void appendCellStart(QByteArray& out, QByteArrayView widthAndSpan, QByteArrayView colour)
+{
+    out += "<td width=";
+    out += widthAndSpan;
+    out += " bgcolor=";
+    out += colour;
+    out += "><font face=";
+    out += kStyle.fontFace;
+    out += " size=";
+    out += QByteArray::number(kStyle.fontSize);
+    out += R"( color="#000000">&nbsp;)";
+}
+
+} // namespace
+
+QByteArray HtmlTable::render(const QString& caption, const FieldTexts& fields)
+{
+    // The heading and footer cells carry a stray "td" attribute before colspan; browsers
+    // ignore it and the file has always had it.
+    constexpr QByteArrayView kWideCell = R"("200" td colspan="2")";
+    constexpr QByteArrayView kTitleCell = R"("200")";
+    constexpr QByteArrayView kValueCell = R"("100")";
+
+    QByteArray out;
+    out.reserve(8192);
+    int lines = 0;
+    const auto endLine = [&out, &lines] {
+        out += kLineEnd;
+        ++lines;
+    };
+    const auto fixedLine = [&out, &endLine](QByteArrayView text) {
+        out += text;
+        endLine();
+    };
+
+    fixedLine(kTableStart);
+
+    fixedLine(kRowStart);
+    appendCellStart(out, kWideCell, kStyle.headingColour);
+    out += "<b>";
+    appendText(out, caption);
+    out += "</b></font></td>";
+    endLine();
+    fixedLine(kRowEnd);
+
+    for (const FieldInfo& info : fieldTable()) {
+        fixedLine(kRowStart);
+        appendCellStart(out, kTitleCell, kStyle.titleColour);
+        out += "<b>";
+        out += info.rowTitle; // the export's own titles, untranslated: the file format is fixed
+        out += "</b></font></td>";
+        endLine();
+        appendCellStart(out, kValueCell, kStyle.valueColour);
+        appendText(out, fields[fieldIndex(info.field)]);
+        out += "</font></td>";
+        endLine();
+        fixedLine(kRowEnd);
+    }
+
+    fixedLine(kRowStart);
+    appendCellStart(out, kWideCell, kStyle.footerColour);
+    out += R"(Generated by <a href=")" TALLISK_HOMEPAGE_URL R"(">Tallisk</a></font></td>)";
+    endLine();
+    fixedLine(kRowEnd);
+
+    fixedLine(kTableEnd);
+
+    Q_ASSERT(lines == kLineCount);
+    return out;
+}
+
+} // namespace tallisk

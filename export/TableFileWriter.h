@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "DecodeTarget.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+namespace tallisk {
+
+// Puts the rendered table on disk. A write replaces the file whole or not at all: the bytes go
+// to a temporary file beside the target, which is renamed over it only once everything is
+// written and flushed, so a failure leaves any previous file exactly as it was.
+class TableFileWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(TableFileWriter)
+
+public:
+    // "table.htm", the file the window's export writes.
+    static QString fileName();
+
+    // The directory holding the program, as the platform gives it, in native separators.
+    static QString programDirectory();
+
+    // The directory, the platform's separator and the file name. The separator is added even
+    // when the directory already ends in one, as for a root directory ("/" gives "//table.htm").
+    static QString tablePath(const QString& directory);
+
+    // Atomically replaces the file at path with bytes. On failure returns false, leaves no
+    // temporary file and sets *errorMessage (if given) to one line naming the path and the
+    // reason.
+    static bool write(const QString& path, const QByteArray& bytes,
+                      QString* errorMessage = nullptr);
+
+    // Renders the source's model-name caption and seventeen fields and writes them to path.
+    static bool exportTable(const DecodeTarget& source, const QString& path,
+                            QString* errorMessage = nullptr);
+
+    // Test seam: the next write() puts only the first `bytes` bytes (at most all of them) into
+    // its temporary file, flushes them, and then fails as a device error midway would. One
+    // shot: the write after it behaves normally again. A negative value disarms it.
+    static void failNextWriteAfter(qint64 bytes);
+};
+
+} // namespace tallisk
