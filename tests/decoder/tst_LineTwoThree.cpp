@@ -1,0 +1,249 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecodeTestSupport.h"
+
+#include <QTest>
+
+using namespace tallisk;
+
+// Lines 2 and 3 through whole passes; line 1 picks the model-number group.
+class tst_LineTwoThree : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lines_data();
+    void lines();
+    void thoroughbredSuffixes_data();
+    void thoroughbredSuffixes();
+    void steppingMessageSeesEarlierFields();
+};
+
+static const QString kStepping = QStringLiteral("Failed trying to retrieve stepping");
+static const QString kLineTwo =
+    QStringLiteral("Error: Unable to read correct value in textbox two.");
+static const QString kLineThree =
+    QStringLiteral("Error: Unable to read correct value in textbox three.");
+
+// Line-1 fields (with core and model) of the lines used below, so each row adds what lines 2
+// and 3 decide. Rows compare sets of "key=value", so the order of writing does not matter.
+static const QString kThoroughbredLine = QStringLiteral("AXDA2200DKV3C"); // model 8, bus 266
+static const QString kThoroughbred =
+    QStringLiteral("cpu_model=8 | performance_rating=2200+ | package_type=OPGA"
+                   " | operating_voltage=1.65v | operating_temperature=85\u00B0C"
+                   " | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
+static const QString kThoroughbredClock =
+    QStringLiteral("working_frequency=1800 | multiplier=13.5");
+static const QString kBartonLine = QStringLiteral("AXDA2500DKV4D");
+static const QString kBarton =
+    QStringLiteral("core=Barton | cpu_model=10 | performance_rating=2500+ | package_type=OPGA"
+                   " | operating_voltage=1.65v | operating_temperature=85\u00B0C"
+                   " | l1_cache=128KB | l2_cache=512KB | fsb_frequency=333MHz"
+                   " | downgraded_from=N/A");
+static const QString kBartonClock = QStringLiteral("working_frequency=1833 | multiplier=11.0");
+static const QString kPalominoLine = QStringLiteral("AX1800DMT3C");
+static const QString kPalomino =
+    QStringLiteral("core=Palomino | cpu_model=6 | performance_rating=1800+ | package_type=OPGA"
+                   " | operating_voltage=1.75v | operating_temperature=90\u00B0C"
+                   " | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz"
+                   " | working_frequency=1533 | multiplier=11.5 | downgraded_from=N/A"
+                   " | batch_production_number=N/A");
+
+static QStringList fieldSet(const QString& described)
+{
+    QStringList parts = described.split(QStringLiteral(" | "), Qt::SkipEmptyParts);
+    parts.sort();
+    return parts;
+}
+
+static QString join(std::initializer_list<QString> parts)
+{
+    return QStringList(parts).join(QStringLiteral(" | "));
+}
+
+void tst_LineTwoThree::lines_data()
+{
+    QTest::addColumn<QString>("line1");
+    QTest::addColumn<QString>("line2");
+    QTest::addColumn<QString>("line3");
+    QTest::addColumn<QString>("fields"); // every non-empty field
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("completed");
+
+    QTest::newRow("Thoroughbred, worked lines")
+        << kThoroughbredLine << QStringLiteral("ABCDEFG18HIJ1234")
+        << QStringLiteral("JIUHB0312XPMW")
+        << join({QStringLiteral("core=Thoroughbred B Low end"), kThoroughbred, kThoroughbredClock,
+                 QStringLiteral("stepping_code=JIUHB | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234 | downgraded_from=1800+")})
+        << QStringList() << true;
+    QTest::newRow("Barton: downgraded N/A, core unchanged")
+        << kBartonLine << QStringLiteral("ABCDEFG18HIJ1234") << QStringLiteral("JIUHB0312XPMW")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=JIUHB | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234")})
+        << QStringList() << true;
+    QTest::newRow("downgraded from a line 2 of eight characters")
+        << kThoroughbredLine << QStringLiteral("ABCD1237") << QStringLiteral("A0312XPMW")
+        << join({QStringLiteral("core=Thoroughbred A High end"), kThoroughbred, kThoroughbredClock,
+                 QStringLiteral("stepping_code=A | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1237 | downgraded_from=700+")})
+        << QStringList() << true;
+    QTest::newRow("downgraded unreadable on a short line 2")
+        << kThoroughbredLine << QStringLiteral("1234") << QStringLiteral("K0312XPMW")
+        << join({QStringLiteral("core=Thoroughbred"), kThoroughbred, kThoroughbredClock,
+                 QStringLiteral("stepping_code=K | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234"
+                                " | downgraded_from=Error: Unable to read correct value")})
+        << QStringList() << true;
+    QTest::newRow("seven-letter stepping")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFG0312XPMW")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=ABCDEFG | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234")})
+        << QStringList() << true;
+    QTest::newRow("eight letters: no stepping, date not numeric")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312XPMW")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("production_batch=M | batch_production_number=1234")})
+        << QStringList{kStepping} << true;
+    QTest::newRow("eight letters then the date ends the line")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312")
+        << join({kBarton, QStringLiteral("batch_production_number=1234")})
+        << QStringList{kStepping, kLineThree} << false;
+    QTest::newRow("a digit at position 1 is not seen")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("1A0312XPMW")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=1A | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234")})
+        << QStringList() << true;
+    QTest::newRow("line 2 ends in letters: pass ends after the date")
+        << kBartonLine << QStringLiteral("ABCDEFG18HIJ12AB") << QStringLiteral("JIUHB0312XPMW")
+        << join({kBarton, QStringLiteral("stepping_code=JIUHB | manufacture_year=2003"
+                                         " | manufacture_week=Week 12")})
+        << QStringList{kLineTwo} << false;
+    QTest::newRow("line 3 ends in digits: pass ends after the batch number")
+        << kBartonLine << QStringLiteral("ABCDEFG18HIJ1234") << QStringLiteral("JIUHB03121234")
+        << join({kBarton, QStringLiteral("stepping_code=JIUHB | manufacture_year=2003"
+                                         " | manufacture_week=Week 12"
+                                         " | batch_production_number=1234")})
+        << QStringList{kLineThree} << false;
+    QTest::newRow("third of the last four a digit: no batch, no message")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("JIUHB0312XP4W")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=JIUHB | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | batch_production_number=1234")})
+        << QStringList() << true;
+    QTest::newRow("last four of line 3 shorter than three")
+        << kBartonLine << QStringLiteral("1234") << QStringLiteral("A1")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=A | manufacture_year=201 | manufacture_week=Week 1"
+                                " | batch_production_number=1234")})
+        << QStringList() << true;
+    QTest::newRow("empty lines in the line-3 group")
+        << kBartonLine << QString() << QString() << kBarton << QStringList{kStepping, kLineTwo}
+        << false;
+    QTest::newRow("line-2 group, Palomino")
+        << kPalominoLine << QStringLiteral("AGOGA0227TPDW") << QString()
+        << join({kPalomino, QStringLiteral("stepping_code=AGOGA | manufacture_year=2002"
+                                           " | manufacture_week=Week 27 | production_batch=W")})
+        << QStringList() << true;
+    QTest::newRow("line-2 group, short date code")
+        << kPalominoLine << QStringLiteral("AB1") << QStringLiteral("ignored")
+        << join({kPalomino, QStringLiteral("stepping_code=AB | manufacture_year=201"
+                                           " | manufacture_week=Week 1 | production_batch=1")})
+        << QStringList() << true;
+    QTest::newRow("line-2 group, date taken untested")
+        << kPalominoLine << QStringLiteral("ABCD0W12") << QString()
+        << join({kPalomino, QStringLiteral("stepping_code=ABCD | manufacture_year=200W"
+                                           " | manufacture_week=Week 12 | production_batch=2")})
+        << QStringList() << true;
+    QTest::newRow("line-2 group, empty line 2")
+        << kPalominoLine << QString() << QString()
+        << join({kPalomino, QStringLiteral("manufacture_year=20 | manufacture_week=Week ")})
+        << QStringList{kStepping} << true;
+    QTest::newRow("other chips read neither line")
+        << QStringLiteral("D700AUT1B") << QString() << QString()
+        << QStringLiteral("core=Spitfire | performance_rating=N/A | working_frequency=700"
+                          " | package_type=CPGA | operating_voltage=1.60v"
+                          " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB"
+                          " | fsb_frequency=200MHz | production_batch=Not found"
+                          " | downgraded_from=N/A")
+        << QStringList() << true;
+    QTest::newRow("model 3 is another chip")
+        << QStringLiteral("DHD800AUT1B") << QStringLiteral("AGOGA0227TPDW")
+        << QStringLiteral("JIUHB0312XPMW")
+        << QStringLiteral("core=Spitfire | cpu_model=3 | performance_rating=N/A"
+                          " | working_frequency=800 | package_type=CPGA | operating_voltage=1.60v"
+                          " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB"
+                          " | fsb_frequency=200MHz | production_batch=Not found"
+                          " | downgraded_from=N/A")
+        << QStringList() << true;
+    QTest::newRow("wide characters in lines 2 and 3 are one position each")
+        << kBartonLine << QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F6001234")
+        << QStringLiteral("\U0001F600\u00E9\U0001F6000312X\U0001F600MW")
+        << join({kBarton, kBartonClock,
+                 QStringLiteral("stepping_code=\U0001F600\u00E9\U0001F600 | manufacture_year=2003"
+                                " | manufacture_week=Week 12 | production_batch=M"
+                                " | batch_production_number=1234")})
+        << QStringList() << true;
+}
+
+void tst_LineTwoThree::lines()
+{
+    QFETCH(QString, fields);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, completed);
+    const test::PassResult result =
+        test::decode(test::fetch<QString>("line1"), test::fetch<QString>("line2"),
+                     test::fetch<QString>("line3"));
+    QCOMPARE(fieldSet(result.fields), fieldSet(fields));
+    QCOMPARE(result.messages, messages);
+    QCOMPARE(result.outcome, completed ? PassOutcome::Completed : PassOutcome::EndedEarly);
+}
+
+void tst_LineTwoThree::thoroughbredSuffixes_data()
+{
+    QTest::addColumn<QString>("stepping");
+    QTest::addColumn<QString>("core");
+
+    QTest::newRow("AIUHA") << QStringLiteral("AIUHA") << QStringLiteral("Thoroughbred A High end");
+    QTest::newRow("KIUHB") << QStringLiteral("KIUHB") << QStringLiteral("Thoroughbred B");
+    QTest::newRow("JIUHC") << QStringLiteral("JIUHC") << QStringLiteral("Thoroughbred Low end");
+    QTest::newRow("KIUHC") << QStringLiteral("KIUHC") << QStringLiteral("Thoroughbred");
+    QTest::newRow("lower case") << QStringLiteral("aiuhb") << QStringLiteral("Thoroughbred");
+    QTest::newRow("one letter A") << QStringLiteral("A")
+                                  << QStringLiteral("Thoroughbred A High end");
+    QTest::newRow("one letter J") << QStringLiteral("J") << QStringLiteral("Thoroughbred Low end");
+    QTest::newRow("no stepping") << QStringLiteral("ABCDEFGH") << QStringLiteral("Thoroughbred");
+}
+
+void tst_LineTwoThree::thoroughbredSuffixes()
+{
+    QFETCH(QString, stepping);
+    DecodeRecord record(kThoroughbredLine, QStringLiteral("ABCDEFG18HIJ1234"),
+                        stepping + QStringLiteral("0312XPMW"));
+    runDecodePass(record);
+    QCOMPARE(record.field(Field::Core), test::fetch<QString>("core"));
+}
+
+void tst_LineTwoThree::steppingMessageSeesEarlierFields()
+{
+    DecodeRecord record(kBartonLine, QStringLiteral("1234"), QStringLiteral("ABCDEFGH0312XPMW"));
+    QString seenWhileOpen;
+    record.setMessageObserver([&](const QString&) { seenWhileOpen = test::describe(record); });
+    QCOMPARE(runDecodePass(record), PassOutcome::Completed);
+    QVERIFY(seenWhileOpen.contains(QStringLiteral("core=Barton")));
+    QVERIFY(seenWhileOpen.contains(QStringLiteral("downgraded_from=N/A")));
+    QVERIFY(!seenWhileOpen.contains(QStringLiteral("batch_production_number")));
+    QVERIFY(test::describe(record).contains(QStringLiteral("batch_production_number=1234")));
+}
+
+QTEST_GUILESS_MAIN(tst_LineTwoThree)
+#include "tst_LineTwoThree.moc"
