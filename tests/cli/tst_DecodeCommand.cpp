@@ -1,0 +1,337 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecodeCommand.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tallisk;
+
+class tst_DecodeCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textOutput();
+    void exitStatusAndMessages_data();
+    void exitStatusAndMessages();
+    void jsonOutput();
+    void usageErrors_data();
+    void usageErrors();
+    void versionAndHelp();
+    void htmlExport();
+    void htmlExportFailureKeepsFile();
+    void batch();
+    void batchFromStandardInput();
+    void batchFileMissing();
+    void realExecutable();
+};
+
+static QStringList strings(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+static Run run(const QStringList& arguments, const QByteArray& input = {})
+{
+    QByteArray inBytes = input;
+    QBuffer in(&inBytes);
+    QBuffer out, err;
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    DecodeCommand command(in, out, err);
+    Run result;
+    result.status = command.run(QStringList{QStringLiteral("tallisk-decode")} + arguments);
+    result.out = out.data();
+    result.err = err.data();
+    return result;
+}
+
+static const QStringList kExample{QStringLiteral("AXDA2500DKV4D"),
+                                  QStringLiteral("ABCDEFG18HIJ1234"),
+                                  QStringLiteral("JIUHB0312XPMW")};
+
+void tst_DecodeCommand::textOutput()
+{
+    const Run result = run(kExample);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out, QByteArray("AMD Athlon XP\n"
+                                    "Core: Barton\n"
+                                    "CPU Model: 10\n"
+                                    "Performance Rating: 2500+\n"
+                                    "Working frequency: 1833\n"
+                                    "Package Type: OPGA\n"
+                                    "Operating Voltage: 1.65v\n"
+                                    "Operating Temperature: 85\xC2\xB0"
+                                    "C\n"
+                                    "L1 Cache: 128KB\n"
+                                    "L2 Cache: 512KB\n"
+                                    "Multiplier: 11.0\n"
+                                    "FSB Frequency: 333MHz\n"
+                                    "Stepping Code: JIUHB\n"
+                                    "Manufacture Year: 2003\n"
+                                    "Manufacture Week: Week 12\n"
+                                    "Production Batch: M\n"
+                                    "Batch Production Number: 1234\n"
+                                    "Downgraded from: N/A\n"));
+}
+
+void tst_DecodeCommand::exitStatusAndMessages_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    QTest::addColumn<QByteArray>("firstLine");
+
+    QTest::newRow("unsupported chip")
+        << QStringList{QStringLiteral("AMSN2000DKT3C")} << EXIT_FAILURE
+        << QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n")
+        << QByteArray("[ Waiting ]");
+    QTest::newRow("code error with its detail")
+        << QStringList{QStringLiteral("AXDB2000")} << EXIT_FAILURE
+        << QByteArray("There was an error with the string you entered - Please revise it.\r\n\r\n"
+                      "Did you mean 'AXDA' or 'AX' instead?\n")
+        << QByteArray("[ Waiting ]");
+    QTest::newRow("stepping message does not end the pass")
+        << QStringList{QStringLiteral("AX1800DMT3C"), QStringLiteral("ABCDEFGH")} << EXIT_SUCCESS
+        << QByteArray("Failed trying to retrieve stepping\n") << QByteArray("AMD Athlon XP");
+    QTest::newRow("two messages in order, the second ends the pass")
+        << QStringList{QStringLiteral("AXDA2500DKV4D")} << EXIT_FAILURE
+        << QByteArray("Failed trying to retrieve stepping\n"
+                      "Error: Unable to read correct value in textbox two.\n")
+        << QByteArray("AMD Athlon XP");
+    QTest::newRow("empty first line") << QStringList{QString()} << EXIT_FAILURE
+                                      << QByteArray("Error! CPU Identification String not found.. Aborting\n")
+                                      << QByteArray("[ Waiting ]");
+}
+
+void tst_DecodeCommand::exitStatusAndMessages()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    QFETCH(QByteArray, firstLine);
+    const Run result = run(lines);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.err, err);
+    QCOMPARE(result.out.split('\n').value(0), firstLine);
+    QCOMPARE(result.out.count('\n'), 18); // the caption and the seventeen rows, always
+}
+
+void tst_DecodeCommand::jsonOutput()
+{
+    const Run result = run(QStringList{QStringLiteral("--json")} + kExample);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(result.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.keys(), strings({"completed", "fields", "line1", "line2", "line3", "messages",
+                                      "model_name"}));
+    QCOMPARE(object.value(u"model_name").toString(), QStringLiteral("AMD Athlon XP"));
+    QCOMPARE(object.value(u"line2").toString(), kExample[1]);
+    QCOMPARE(object.value(u"completed").toBool(), true);
+    QCOMPARE(object.value(u"messages").toArray(), QJsonArray());
+    const QJsonObject fields = object.value(u"fields").toObject();
+    QCOMPARE(fields.size(), 17);
+    QCOMPARE(fields.value(u"core").toString(), QStringLiteral("Barton"));
+    QCOMPARE(fields.value(u"operating_temperature").toString(), QStringLiteral("85\u00B0C"));
+    QCOMPARE(fields.value(u"batch_production_number").toString(), QStringLiteral("1234"));
+    QCOMPARE(fields.value(u"multiplier").toString(), QStringLiteral("11.0"));
+
+    // An early end: blank fields as "", the exact message with its CR LF, not completed.
+    const Run declined = run({QStringLiteral("--json"), QStringLiteral("AXDA")});
+    QCOMPARE(declined.status, EXIT_FAILURE);
+    const QJsonObject early = QJsonDocument::fromJson(declined.out).object();
+    QCOMPARE(early.value(u"completed").toBool(true), false);
+    QCOMPARE(early.value(u"model_name").toString(), QStringLiteral("[ Waiting ]"));
+    QCOMPARE(early.value(u"line3").toString(QStringLiteral("x")), QString());
+    QCOMPARE(early.value(u"messages").toArray().at(0).toString(),
+             QStringLiteral("There was an error with the string you entered - Please revise it."
+                            "\r\n\r\nA mistake was made with the first several letters of text in "
+                            "code one"));
+    for (const QJsonValue& value : early.value(u"fields").toObject())
+        QCOMPARE(value, QJsonValue(QString()));
+}
+
+void tst_DecodeCommand::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("problem");
+
+    QTest::newRow("no line") << QStringList() << QByteArray("missing LINE1");
+    QTest::newRow("four lines") << strings({"a", "b", "c", "d"}) << QByteArray("too many code lines");
+    QTest::newRow("unknown option") << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
+    QTest::newRow("html without file") << strings({"--html"}) << QByteArray("html");
+    QTest::newRow("batch with lines") << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
+    QTest::newRow("batch with html") << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
+}
+
+void tst_DecodeCommand::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, problem);
+    const Run result = run(arguments);
+    QCOMPARE(result.status, DecodeCommand::kUsageError);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.startsWith("tallisk-decode: ") && result.err.contains(problem),
+             result.err.constData());
+    QCOMPARE(result.err.count('\n'), 1);
+}
+
+void tst_DecodeCommand::versionAndHelp()
+{
+    const Run version = run({QStringLiteral("--version")});
+    QCOMPARE(version.status, EXIT_SUCCESS);
+    QCOMPARE(version.out, QByteArray("tallisk-decode 0.5.0\n"));
+    const Run help = run({QStringLiteral("--help")});
+    QCOMPARE(help.status, EXIT_SUCCESS);
+    for (const char* option : {"--json", "--html", "--batch", "--version", "LINE1"})
+        QVERIFY2(help.out.contains(option), option);
+}
+
+void tst_DecodeCommand::htmlExport()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("out.htm"));
+    const Run result = run(QStringList{QStringLiteral("--html"), path} + kExample);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.count("\r\n"), 76);
+    QVERIFY(bytes.contains("&nbsp;<b>AMD Athlon XP</b>"));
+    QVERIFY(bytes.contains("&nbsp;85\xB0" "C</font>"));
+    // The pass's output is unchanged by the export.
+    QCOMPARE(result.out, run(kExample).out);
+}
+
+void tst_DecodeCommand::htmlExportFailureKeepsFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // A directory path that runs through a regular file cannot be written, even by root.
+    const QString blocker = dir.filePath(QStringLiteral("file"));
+    QFile block(blocker);
+    QVERIFY(block.open(QIODevice::WriteOnly));
+    block.write("previous");
+    block.close();
+    const QString path = blocker + QStringLiteral("/out.htm");
+    const Run result = run(QStringList{QStringLiteral("--html"), path} + kExample);
+    QCOMPARE(result.status, DecodeCommand::kUsageError);
+    QVERIFY2(result.err.startsWith("tallisk-decode: ") && result.err.contains(path.toUtf8()),
+             result.err.constData());
+    QCOMPARE(result.err.count('\n'), 1);
+    QVERIFY(block.open(QIODevice::ReadOnly));
+    QCOMPARE(block.readAll(), QByteArray("previous"));
+}
+
+void tst_DecodeCommand::batch()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("codes.tsv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
+               "\xC3\x28\tbad\n"                                   // invalid UTF-8
+               "a\tb\tc\td\n"                                      // four fields
+               "\n"                                                // an empty record
+               "D700AUT1B\n"                                       // fewer fields
+               "AX1800DMT3C\tAGOGA0227TPDW");                      // no final line end
+    file.close();
+
+    const Run result = run({QStringLiteral("--batch"), path});
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    QCOMPARE(result.err, QByteArray());
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.last(), QByteArray());
+    QList<QJsonObject> records;
+    for (qsizetype i = 0; i < 6; ++i) {
+        QJsonParseError error;
+        records << QJsonDocument::fromJson(lines[i], &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(records.last().value(u"record").toInt(), i + 1);
+    }
+    QCOMPARE(records[0].value(u"line3").toString(), QStringLiteral("JIUHB0312XPMW"));
+    QCOMPARE(records[0].value(u"fields").toObject().value(u"production_batch").toString(),
+             QStringLiteral("M"));
+    QCOMPARE(records[1].keys(), strings({"error", "record"}));
+    QCOMPARE(records[1].value(u"error").toString(), QStringLiteral("invalid UTF-8"));
+    QCOMPARE(records[2].keys(), strings({"error", "record"}));
+    QVERIFY(records[2].value(u"error").toString().contains(u"more than three fields"));
+    QCOMPARE(records[3].value(u"messages").toArray().at(0).toString(),
+             QStringLiteral("Error! CPU Identification String not found.. Aborting"));
+    QCOMPARE(records[3].value(u"completed").toBool(true), false);
+    QCOMPARE(records[4].value(u"fields").toObject().value(u"core").toString(),
+             QStringLiteral("Spitfire"));
+    QCOMPARE(records[4].value(u"line2").toString(QStringLiteral("x")), QString());
+    QCOMPARE(records[5].value(u"fields").toObject().value(u"production_batch").toString(),
+             QStringLiteral("W"));
+    // Each record starts from a fresh window: no caption carried over from the one before.
+    QCOMPARE(records[3].value(u"model_name").toString(), QStringLiteral("[ Waiting ]"));
+}
+
+void tst_DecodeCommand::batchFromStandardInput()
+{
+    const Run result = run({QStringLiteral("--batch"), QStringLiteral("-")},
+                           "AMSN2000DKT3C\nK7650\n");
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), 3);
+    const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(first.value(u"messages").toArray().at(0).toString(),
+             QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
+    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(u"model_name").toString(),
+             QStringLiteral("AMD Athlon"));
+}
+
+void tst_DecodeCommand::batchFileMissing()
+{
+    const Run result = run({QStringLiteral("--batch"), QStringLiteral("/nonexistent/codes.tsv")});
+    QCOMPARE(result.status, DecodeCommand::kUsageError);
+    QVERIFY(result.err.contains("/nonexistent/codes.tsv"));
+    QCOMPARE(result.err.count('\n'), 1);
+}
+
+void tst_DecodeCommand::realExecutable()
+{
+    QProcess process;
+    process.start(QStringLiteral(TALLISK_DECODE_PATH),
+                  {QStringLiteral("AMSN2000DKT3C")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), EXIT_FAILURE);
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n"));
+    QVERIFY(process.readAllStandardOutput().startsWith("[ Waiting ]\nCore: \n"));
+
+    process.start(QStringLiteral(TALLISK_DECODE_PATH), {QStringLiteral("--batch"), QStringLiteral("-")});
+    QVERIFY(process.waitForStarted());
+    process.write("A1000AMT3C\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), EXIT_SUCCESS);
+    QVERIFY(process.readAllStandardOutput().contains("\"multiplier\":\"7.5\""));
+}
+
+QTEST_GUILESS_MAIN(tst_DecodeCommand)
+#include "tst_DecodeCommand.moc"
