@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+// Starts the real program on a virtual X display and reads what it reports about its windows.
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noticeComesFirstThenTheWindow();
+};
+
+void tst_Startup::noticeComesFirstThenTheWindow()
+{
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty())
+        QSKIP("xvfb-run is not installed (Debian package xvfb)");
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TALLISK_TEST_WINDOW_LOG"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::SeparateChannels);
+    program.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral(TALLISK_PROGRAM)});
+    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+    // The program chooses File, Exit by itself once its window is up.
+    const bool ended = program.waitForFinished(120000);
+    if (!ended)
+        program.kill();
+    const QString log = QString::fromUtf8(program.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(ended, qPrintable(QStringLiteral("still running; it printed:\n") + log + errors));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, qPrintable(log + errors));
+
+    const QStringList lines = log.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines, QStringList({QStringLiteral("shown QMessageBox \"Please take note...\" "
+                                                "main-window-visible=no"),
+                                 QStringLiteral("shown tallisk::frmMain \"Tallisk (Beta)\" "
+                                                "main-window-visible=yes"),
+                                 QStringLiteral("choosing File, Exit")}));
+}
+
+QTEST_GUILESS_MAIN(tst_Startup)
+#include "tst_Startup.moc"

@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MessageBoxes.h"
+#include "TalliskVersion.h"
+#include "UiTestSupport.h"
+#include "modMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tallisk;
+
+// The shell opener as the desktop provides it, with a stand-in opener put first on PATH.
+class tst_modMain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void bugLinkKeepsItsSpaces();
+    void unsupportedChipMessage();
+    void desktopOpenerGetsTheLinkAsItsOnlyArgument();
+    void openerThatFailsIsNotReported();
+    void missingOpenerIsAFailure();
+
+private:
+    // Installs an opener script that records its arguments, one per line, and exits with
+    // `status`; returns the file it records into.
+    QString installOpener(int status);
+
+    QTemporaryDir m_bin;
+    QByteArray m_savedPath;
+};
+
+void tst_modMain::init()
+{
+    test::answerEveryBoxWithOk();
+    modMain::setShellLauncher({});
+    m_savedPath = qgetenv("PATH");
+}
+
+void tst_modMain::cleanup()
+{
+    qputenv("PATH", m_savedPath);
+    MessageBoxes::reset();
+}
+
+QString tst_modMain::installOpener(int status)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(status);
+    QSKIP("Windows opens links through the shell, not through an opener program");
+#else
+#ifdef Q_OS_MACOS
+    const QString name = QStringLiteral("open");
+#else
+    const QString name = QStringLiteral("xdg-open");
+#endif
+    const QString record = m_bin.filePath(QStringLiteral("arguments.txt"));
+    QFile::remove(record);
+    QFile script(m_bin.filePath(name));
+    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
+    script.write(
+        QStringLiteral("#!/bin/sh\n"
+                       "{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > %1.part\n"
+                       "mv %1.part %1\n"
+                       "exit %2\n")
+            .arg(record)
+            .arg(status)
+            .toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + m_savedPath);
+    return record;
+#endif
+}
+
+void tst_modMain::bugLinkKeepsItsSpaces()
+{
+    QCOMPARE(modMain::bugReportLink(),
+             QStringLiteral("mailto:" TALLISK_BUG_ADDRESS
+                            "?subject=Reporting a bug or error in Tallisk"));
+    QVERIFY(!modMain::bugReportLink().contains(u'%'));
+}
+
+void tst_modMain::unsupportedChipMessage()
+{
+    modMain::ChipUnsupported(nullptr, QStringLiteral("AMD Athlon MP"));
+    QCOMPARE(MessageBoxes::recorded().size(), 1);
+    QCOMPARE(MessageBoxes::recorded().first().text,
+             QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
+    QCOMPARE(MessageBoxes::recorded().first().title, QStringLiteral("Tallisk"));
+    QCOMPARE(MessageBoxes::recorded().first().icon, QMessageBox::NoIcon);
+}
+
+void tst_modMain::desktopOpenerGetsTheLinkAsItsOnlyArgument()
+{
+    const QString record = installOpener(0);
+    const QString link = modMain::bugReportLink();
+    QVERIFY(modMain::ShellOpen(link));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("1\n") + link + u'\n');
+}
+
+void tst_modMain::openerThatFailsIsNotReported()
+{
+    // No mail program for the link: the opener says so, and the program does not.
+    const QString record = installOpener(4);
+    QVERIFY(modMain::ShellOpen(modMain::bugReportLink()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    QVERIFY(MessageBoxes::recorded().isEmpty());
+}
+
+void tst_modMain::missingOpenerIsAFailure()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the Windows shell is always there");
+#else
+    QTemporaryDir empty;
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    QVERIFY(!modMain::ShellOpen(modMain::bugReportLink()));
+#endif
+}
+
+QTEST_MAIN(tst_modMain)
+#include "tst_modMain.moc"

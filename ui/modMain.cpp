@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "modMain.h"
+
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "TalliskVersion.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QProcess>
+
+#ifdef Q_OS_WIN
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace tallisk::modMain {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("modMain", text);
+}
+
+// The desktop's own opener, as the platform provides it.
+bool platformShellOpen(const QString& target)
+{
+#ifdef Q_OS_WIN
+    // No verb (the default one), no parameters, "C:\" as working directory, shown normally.
+    // The result says whether the shell managed, which is not ours to report.
+    const QByteArray file = target.toLocal8Bit();
+    ShellExecuteA(nullptr, nullptr, file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    return true;
+#else
+#ifdef Q_OS_MACOS
+    const QString opener = QStringLiteral("open");
+#else
+    const QString opener = QStringLiteral("xdg-open");
+#endif
+    // The link is the opener's single argument; no shell comes in between to reinterpret it.
+    return QProcess::startDetached(opener, {target});
+#endif
+}
+
+ShellLauncher& launcher()
+{
+    static ShellLauncher current;
+    return current;
+}
+
+} // namespace
+
+QString applicationTitle()
+{
+    return QStringLiteral("Tallisk");
+}
+
+QString creditLine()
+{
+    return tr("Copyright \u00A9 2026 The Tallisk developers");
+}
+
+QIcon applicationIcon()
+{
+    QIcon fallback;
+    fallback.addFile(QStringLiteral(":/tallisk/tallisk-16.xpm"), QSize(16, 16));
+    fallback.addFile(QStringLiteral(":/tallisk/tallisk-32.xpm"), QSize(32, 32));
+    return QIcon::fromTheme(QStringLiteral("org.tallisk.Tallisk"), fallback);
+}
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("tallisk"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLISK_VERSION_STRING));
+    // Lets Wayland compositors and docks match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallisk.Tallisk"));
+    app.setWindowIcon(applicationIcon());
+}
+
+void showDecoderMessage(QWidget* owner, const QString& text)
+{
+    MessageBoxes::show(owner, QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
+}
+
+void ChipUnsupported(QWidget* owner, const QString& modelName)
+{
+    showDecoderMessage(owner, messages::chipUnsupported(modelName));
+}
+
+void showUnexpectedError(QWidget* owner)
+{
+    MessageBoxes::show(owner, QMessageBox::Critical, tr("Error"),
+                       tr("An unexpected error has occured!"), QMessageBox::Ok);
+}
+
+QString bugReportLink()
+{
+    return QStringLiteral("mailto:") + QStringLiteral(TALLISK_BUG_ADDRESS) +
+           QStringLiteral("?subject=") + tr("Reporting a bug or error in Tallisk");
+}
+
+bool ShellOpen(const QString& target)
+{
+    const ShellLauncher& replacement = launcher();
+    return replacement ? replacement(target) : platformShellOpen(target);
+}
+
+void setShellLauncher(ShellLauncher replacement)
+{
+    launcher() = std::move(replacement);
+}
+
+} // namespace tallisk::modMain

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+
+class QApplication;
+class QWidget;
+
+// The program's free routines: its identity, the shared message boxes and the shell opener.
+namespace tallisk::modMain {
+
+// "Tallisk", the title of the program and of its message boxes.
+QString applicationTitle();
+
+// The credit line both windows show.
+QString creditLine();
+
+// The icon of both windows: the themed one if the desktop has it installed, else our own.
+QIcon applicationIcon();
+
+// Names the program for the desktop (application name, desktop entry, window icon).
+void setUpApplication(QApplication& app);
+
+// A decoder message: modal, OK only, no icon, the application's title.
+void showDecoderMessage(QWidget* owner, const QString& text);
+
+// The unsupported-chip message of the decode pass, with the family's model name.
+void ChipUnsupported(QWidget* owner, const QString& modelName);
+
+// "An unexpected error has occured!" under "Error", critical icon: what the commands that touch
+// the platform (the export and the bug report) say when that fails.
+void showUnexpectedError(QWidget* owner);
+
+// The bug-report link: mailto, the bug address and the subject, its spaces left as they are.
+QString bugReportLink();
+
+// Asks the desktop to open a document or link with the program registered for it. Whether that
+// program then manages is not examined; returns false only when the desktop's opener itself
+// could not be reached (on Linux: xdg-open could not be started at all).
+[[nodiscard]] bool ShellOpen(const QString& target);
+
+// Test seam: replaces the platform call behind ShellOpen; an empty function restores it.
+using ShellLauncher = std::function<bool(const QString& target)>;
+void setShellLauncher(ShellLauncher launcher);
+
+} // namespace tallisk::modMain
