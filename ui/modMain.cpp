@@ -11,8 +11,11 @@
 #include <QProcess>
 
 #ifdef Q_OS_WIN
-#include <shellapi.h>
+// shellapi.h needs the types of windows.h, so that one comes first.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #endif
 
 namespace tallisk::modMain {
