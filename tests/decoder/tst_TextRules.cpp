@@ -14,10 +14,8 @@ class tst_TextRules : public QObject
 private Q_SLOTS:
     void positions_data();
     void positions();
-    void isNumeric_data();
-    void isNumeric();
-    void isDigit_data();
-    void isDigit();
+    void classify_data();
+    void classify();
 };
 
 // Characters outside the BMP and lone surrogates are one position each.
@@ -69,64 +67,53 @@ void tst_TextRules::positions()
     QCOMPARE(text::at(text, 0), QString());
 }
 
-void tst_TextRules::isNumeric_data()
+// Each text through both tests: isDigit wants exactly one of 0-9, isNumeric a plain number.
+void tst_TextRules::classify_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("digit");
     QTest::addColumn<bool>("numeric");
 
-    QTest::newRow("digits") << QStringLiteral("1234") << true;
-    QTest::newRow("one digit") << QStringLiteral("7") << true;
-    QTest::newRow("leading zeros") << QStringLiteral("0312") << true;
-    QTest::newRow("decimal point") << QStringLiteral("12.5") << true;
-    QTest::newRow("leading point") << QStringLiteral(".5") << true;
-    QTest::newRow("trailing point") << QStringLiteral("5.") << true;
-    QTest::newRow("plus sign") << QStringLiteral("+12") << true;
-    QTest::newRow("minus sign") << QStringLiteral("-12") << true;
-    QTest::newRow("blanks around") << QStringLiteral(" 12 ") << true;
-    QTest::newRow("empty") << QString() << false;
-    QTest::newRow("blank only") << QStringLiteral("  ") << false;
-    QTest::newRow("point only") << QStringLiteral(".") << false;
-    QTest::newRow("sign only") << QStringLiteral("-") << false;
-    QTest::newRow("two points") << QStringLiteral("1.2.3") << false;
-    QTest::newRow("two signs") << QStringLiteral("+-1") << false;
-    QTest::newRow("sign after digits") << QStringLiteral("12-") << false;
-    QTest::newRow("blank inside") << QStringLiteral("1 2") << false;
-    QTest::newRow("letter") << QStringLiteral("12AB") << false;
-    QTest::newRow("lower-case letters") << QStringLiteral("XPMW") << false;
-    QTest::newRow("exponent") << QStringLiteral("1E5") << false;
-    QTest::newRow("thousands separator") << QStringLiteral("1,234") << false;
-    QTest::newRow("tab is no blank") << QStringLiteral("\t12") << false;
-    QTest::newRow("no-break space is no blank") << QStringLiteral("\u00A012") << false;
-    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << false;
-    QTest::newRow("fullwidth digits") << QStringLiteral("\uFF11\uFF12") << false;
-    QTest::newRow("very long digits") << QString(40, u'9') << true;
+    const auto row = [](const char* tag, const QString& text, bool digit, bool numeric) {
+        QTest::newRow(tag) << text << digit << numeric;
+    };
+    row("0", QStringLiteral("0"), true, true);
+    row("9", QStringLiteral("9"), true, true);
+    row("digits", QStringLiteral("1234"), false, true);
+    row("leading zeros", QStringLiteral("0312"), false, true);
+    row("decimal point", QStringLiteral("12.5"), false, true);
+    row("leading point", QStringLiteral(".5"), false, true);
+    row("trailing point", QStringLiteral("5."), false, true);
+    row("plus sign", QStringLiteral("+12"), false, true);
+    row("minus sign", QStringLiteral("-12"), false, true);
+    row("blanks around", QStringLiteral(" 12 "), false, true);
+    row("very long digits", QString(40, u'9'), false, true);
+    row("empty", QString(), false, false);
+    row("blank only", QStringLiteral("  "), false, false);
+    row("point only", QStringLiteral("."), false, false);
+    row("sign only", QStringLiteral("-"), false, false);
+    row("two points", QStringLiteral("1.2.3"), false, false);
+    row("two signs", QStringLiteral("+-1"), false, false);
+    row("sign after digits", QStringLiteral("12-"), false, false);
+    row("blank inside", QStringLiteral("1 2"), false, false);
+    row("letter", QStringLiteral("A"), false, false);
+    row("letters after digits", QStringLiteral("12AB"), false, false);
+    row("exponent", QStringLiteral("1E5"), false, false);
+    row("thousands separator", QStringLiteral("1,234"), false, false);
+    row("tab is no blank", QStringLiteral("\t12"), false, false);
+    row("no-break space is no blank", QStringLiteral("\u00A012"), false, false);
+    row("superscript two", QStringLiteral("\u00B2"), false, false);
+    row("Devanagari one", QStringLiteral("\u0967"), false, false);
+    row("Arabic-Indic digits", QStringLiteral("\u0661\u0662"), false, false);
+    row("fullwidth digits", QStringLiteral("\uFF11\uFF12"), false, false);
+    row("mathematical bold one", QStringLiteral("\U0001D7CF"), false, false);
 }
 
-void tst_TextRules::isNumeric()
+void tst_TextRules::classify()
 {
     QFETCH(QString, text);
+    QCOMPARE(text::isDigit(text), test::fetch<bool>("digit"));
     QCOMPARE(text::isNumeric(text), test::fetch<bool>("numeric"));
-}
-
-void tst_TextRules::isDigit_data()
-{
-    QTest::addColumn<QString>("character");
-    QTest::addColumn<bool>("digit");
-
-    QTest::newRow("0") << QStringLiteral("0") << true;
-    QTest::newRow("9") << QStringLiteral("9") << true;
-    QTest::newRow("letter") << QStringLiteral("A") << false;
-    QTest::newRow("empty past the end") << QString() << false;
-    QTest::newRow("two digits are not one") << QStringLiteral("12") << false;
-    QTest::newRow("superscript two") << QStringLiteral("\u00B2") << false;
-    QTest::newRow("Devanagari one") << QStringLiteral("\u0967") << false;
-    QTest::newRow("mathematical bold one") << QStringLiteral("\U0001D7CF") << false;
-}
-
-void tst_TextRules::isDigit()
-{
-    QFETCH(QString, character);
-    QCOMPARE(text::isDigit(character), test::fetch<bool>("digit"));
 }
 
 QTEST_GUILESS_MAIN(tst_TextRules)

@@ -135,45 +135,35 @@ bool fillFileSystem(const QString& directory)
     return false;
 }
 
+// How a failing export is provoked.
+enum class Failure
+{
+    FileInPath,        // a regular file where a directory of the path should be
+    DirectoryInTheWay, // a directory where the file should be
+    FullFileSystem,
+    ReadOnlyFileSystem, // a write-protected medium: refused even to root
+    Injected,           // the test seam, as a device failing midway
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Failure)
 
 class TableFileWriterTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
+    void cleanup() { TableFileWriter::failNextWriteAfter(-1); }
 
-    void fileName();
     void tablePath_data();
     void tablePath();
     void programDirectory();
-
-    void writesNewFile();
-    void replacesWholeFile();
-    void exportsTwiceIdentically();
-    void preservesPermissions();
-
-    void failsThroughRegularFile();
-    void failsOnDirectoryInTheWay();
-    void failsOnFullFileSystem();
-    void failsOnReadOnlyFileSystem_data();
-    void failsOnReadOnlyFileSystem();
-    void failsMidway_data();
-    void failsMidway();
-    void injectedFailureIsOneShot();
-    void failureWithoutMessageSink();
+    void writes_data();
+    void writes();
+    void failures_data();
+    void failures();
 };
-
-void TableFileWriterTest::cleanup()
-{
-    TableFileWriter::failNextWriteAfter(-1);
-}
-
-void TableFileWriterTest::fileName()
-{
-    QCOMPARE(TableFileWriter::fileName(), QStringLiteral("table.htm"));
-}
 
 void TableFileWriterTest::tablePath_data()
 {
@@ -188,9 +178,8 @@ void TableFileWriterTest::tablePath_data()
 #else
     QTest::newRow("program directory")
         << QStringLiteral("/usr/lib/tallisk") << QStringLiteral("/usr/lib/tallisk/table.htm");
-    QTest::newRow("root directory") << QStringLiteral("/") << QStringLiteral("//table.htm");
-    QTest::newRow("trailing separator kept")
-        << QStringLiteral("/opt/tallisk/") << QStringLiteral("/opt/tallisk//table.htm");
+    QTest::newRow("root keeps its separator")
+        << QStringLiteral("/") << QStringLiteral("//table.htm");
 #endif
 }
 
@@ -212,205 +201,120 @@ void TableFileWriterTest::programDirectory()
     QVERIFY2(self.isFile() && self.isExecutable(), qPrintable(self.filePath()));
 }
 
-void TableFileWriterTest::writesNewFile()
+void TableFileWriterTest::writes_data()
 {
+    QTest::addColumn<bool>("hasPrevious");
+    QTest::newRow("a new file") << false;
+    QTest::newRow("replacing a longer file, keeping its permissions") << true;
+}
+
+void TableFileWriterTest::writes()
+{
+    QFETCH(bool, hasPrevious);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = TableFileWriter::tablePath(dir.path());
-
-    QString error;
-    QVERIFY2(TableFileWriter::write(path, exampleBytes(), &error), qPrintable(error));
-    QVERIFY(error.isEmpty());
-    QCOMPARE(readAll(path), exampleBytes());
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()});
-}
-
-void TableFileWriterTest::replacesWholeFile()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    QVERIFY(writeRaw(path, previousBytes()));
+    const QFileDevice::Permissions permissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    if (hasPrevious) {
+        QVERIFY(writeRaw(path, previousBytes()));
+        QVERIFY(QFile::setPermissions(path, permissions));
+    }
 
     QString error;
     QVERIFY2(TableFileWriter::exportTable(exampleRecord(), path, &error), qPrintable(error));
+    QVERIFY(error.isEmpty());
     QCOMPARE(readAll(path), exampleBytes());
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()});
+    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()}); // no temporary
+    if (hasPrevious) {
+        QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 permissions);
+    }
 }
 
-void TableFileWriterTest::exportsTwiceIdentically()
+void TableFileWriterTest::failures_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    const DecodeRecord fresh;
-
-    QVERIFY(TableFileWriter::exportTable(fresh, path));
-    const QByteArray first = readAll(path);
-    QVERIFY(first.contains("<b>[ Waiting ]</b>"));
-    QVERIFY(TableFileWriter::exportTable(fresh, path));
-    QCOMPARE(readAll(path), first); // replaced, never grown
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()});
-}
-
-void TableFileWriterTest::preservesPermissions()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    QVERIFY(writeRaw(path, previousBytes()));
-    const QFileDevice::Permissions permissions =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
-    QVERIFY(QFile::setPermissions(path, permissions));
-
-    QVERIFY(TableFileWriter::write(path, exampleBytes()));
-    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
-             permissions);
-}
-
-void TableFileWriterTest::failsThroughRegularFile()
-{
-    // Permission bits do not stop root; a path through a regular file stops everyone.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString blocker = dir.filePath(QStringLiteral("tallisk"));
-    QVERIFY(writeRaw(blocker, previousBytes()));
-    const QString path = TableFileWriter::tablePath(blocker);
-
-    QString error;
-    QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
-    verifyFailureMessage(error, path, qt_error_string(ENOTDIR));
-    QCOMPARE(readAll(blocker), previousBytes());
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("tallisk")});
-}
-
-void TableFileWriterTest::failsOnDirectoryInTheWay()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    QVERIFY(QDir(dir.path()).mkdir(TableFileWriter::fileName()));
-    QVERIFY(writeRaw(path + QStringLiteral("/inside"), previousBytes()));
-
-    QString error;
-    QVERIFY(!TableFileWriter::write(path, exampleBytes(), &error));
-    verifyFailureMessage(error, path, {});
-    QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(readAll(path + QStringLiteral("/inside")), previousBytes());
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()});
-}
-
-void TableFileWriterTest::failsOnFullFileSystem()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    TmpfsMount mount(dir.path());
-    if (const QString why = mount.mount(QStringLiteral("size=64k")); !why.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (needs root and "
-                                        "mount rights): ") +
-                         why));
-
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    QVERIFY(writeRaw(path, previousBytes()));
-    QVERIFY2(fillFileSystem(dir.path()), "the small file system did not fill up");
-    const QStringList before = entries(dir.path());
-
-    QString error;
-    QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
-    verifyFailureMessage(error, path, qt_error_string(ENOSPC));
-    QCOMPARE(readAll(path), previousBytes());
-    QCOMPARE(entries(dir.path()), before);
-}
-
-void TableFileWriterTest::failsOnReadOnlyFileSystem_data()
-{
+    QTest::addColumn<Failure>("failure");
     QTest::addColumn<bool>("hasPrevious");
-    QTest::newRow("replacing a previous file") << true;
-    QTest::newRow("creating the file") << false;
+    QTest::addColumn<qint64>("failAfter"); // Injected only
+    QTest::addColumn<int>("reason");       // errno the message must give; 0: any reason
+
+    const qint64 size = exampleBytes().size();
+    QTest::newRow("regular file in the path")
+        << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
+    QTest::newRow("directory in the way") << Failure::DirectoryInTheWay << true << qint64(-1) << 0;
+    QTest::newRow("full file system") << Failure::FullFileSystem << true << qint64(-1) << ENOSPC;
+    // Replacing, the toolkit names the unwritable file itself; creating, the system's reason.
+    QTest::newRow("read-only, replacing") << Failure::ReadOnlyFileSystem << true << qint64(-1) << 0;
+    QTest::newRow("read-only, creating")
+        << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
+    QTest::newRow("injected before the first byte") << Failure::Injected << true << qint64(0) << 0;
+    QTest::newRow("injected after one byte") << Failure::Injected << true << qint64(1) << 0;
+    QTest::newRow("injected after the first lines")
+        << Failure::Injected << true << qint64(300) << 0;
+    QTest::newRow("injected one byte short") << Failure::Injected << true << size - 1 << 0;
+    QTest::newRow("injected after every byte, before the rename")
+        << Failure::Injected << true << size << 0;
+    QTest::newRow("injected while creating") << Failure::Injected << false << qint64(10) << 0;
 }
 
-void TableFileWriterTest::failsOnReadOnlyFileSystem()
+// A failed export reports one line naming the path, leaves the file that was there exactly as
+// it was (or none), and leaves no temporary file.
+void TableFileWriterTest::failures()
 {
+    QFETCH(Failure, failure);
     QFETCH(bool, hasPrevious);
-
-    // A write-protected medium: refused even to root.
+    QFETCH(qint64, failAfter);
+    QFETCH(int, reason);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     TmpfsMount mount(dir.path());
-    if (const QString why = mount.mount(QStringLiteral("size=64k")); !why.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (needs root and "
-                                        "mount rights): ") +
-                         why));
+    if (failure == Failure::FullFileSystem || failure == Failure::ReadOnlyFileSystem) {
+        if (const QString why = mount.mount(QStringLiteral("size=64k")); !why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (needs root and "
+                                            "mount rights): ") +
+                             why));
+    }
 
-    const QString path = dir.filePath(TableFileWriter::fileName());
+    QString path = TableFileWriter::tablePath(dir.path());
+    QString previous = path; // the file that must stay as it was
+    if (failure == Failure::FileInPath) {
+        // Permission bits do not stop root; a path through a regular file stops everyone.
+        previous = dir.filePath(QStringLiteral("tallisk"));
+        path = TableFileWriter::tablePath(previous);
+    } else if (failure == Failure::DirectoryInTheWay) {
+        QVERIFY(QDir(dir.path()).mkdir(TableFileWriter::fileName()));
+        previous = path + QStringLiteral("/inside");
+    }
     if (hasPrevious)
-        QVERIFY(writeRaw(path, previousBytes()));
+        QVERIFY(writeRaw(previous, previousBytes()));
+    if (failure == Failure::FullFileSystem)
+        QVERIFY2(fillFileSystem(dir.path()), "the small file system did not fill up");
     const QStringList before = entries(dir.path());
-    if (const QString why = mount.remountReadOnly(); !why.isEmpty())
-        QFAIL(qPrintable(QStringLiteral("cannot remount read-only: ") + why));
+    if (failure == Failure::ReadOnlyFileSystem) {
+        if (const QString why = mount.remountReadOnly(); !why.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("cannot remount read-only: ") + why));
+    }
+    if (failure == Failure::Injected)
+        TableFileWriter::failNextWriteAfter(failAfter);
 
     QString error;
     QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
-    // Replacing, the toolkit names the unwritable file itself; creating, the system's reason.
-    verifyFailureMessage(error, path, hasPrevious ? QString() : qt_error_string(EROFS));
+    verifyFailureMessage(error, path, reason ? qt_error_string(reason) : QString());
     if (hasPrevious)
-        QCOMPARE(readAll(path), previousBytes());
+        QCOMPARE(readAll(previous), previousBytes());
     else
         QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(entries(dir.path()), before);
-}
 
-void TableFileWriterTest::failsMidway_data()
-{
-    QTest::addColumn<qint64>("failAfter");
-
-    const qint64 size = exampleBytes().size();
-    QTest::newRow("before the first byte") << qint64(0);
-    QTest::newRow("after one byte") << qint64(1);
-    QTest::newRow("after the first lines") << qint64(300);
-    QTest::newRow("one byte short") << size - 1;
-    QTest::newRow("after every byte, before the rename") << size;
-}
-
-void TableFileWriterTest::failsMidway()
-{
-    QFETCH(qint64, failAfter);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-    QVERIFY(writeRaw(path, previousBytes()));
-
-    TableFileWriter::failNextWriteAfter(failAfter);
-    QString error;
-    QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
-    verifyFailureMessage(error, path, {});
-    QCOMPARE(readAll(path), previousBytes());
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()});
-}
-
-void TableFileWriterTest::injectedFailureIsOneShot()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(TableFileWriter::fileName());
-
-    TableFileWriter::failNextWriteAfter(10);
-    QVERIFY(!TableFileWriter::write(path, exampleBytes()));
-    QVERIFY(!QFileInfo::exists(path));
-    QVERIFY(entries(dir.path()).isEmpty());
-
-    QVERIFY(TableFileWriter::write(path, exampleBytes()));
-    QCOMPARE(readAll(path), exampleBytes());
-}
-
-void TableFileWriterTest::failureWithoutMessageSink()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString blocker = dir.filePath(QStringLiteral("file"));
-    QVERIFY(writeRaw(blocker, "x"));
-    QVERIFY(!TableFileWriter::write(TableFileWriter::tablePath(blocker), exampleBytes(), nullptr));
+    if (failure == Failure::Injected) {
+        // One shot: the next export goes through.
+        QVERIFY(TableFileWriter::exportTable(exampleRecord(), path));
+        QCOMPARE(readAll(path), exampleBytes());
+    } else {
+        // A caller without a message sink is told too.
+        QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, nullptr));
+    }
 }
 
 QTEST_GUILESS_MAIN(TableFileWriterTest)
