@@ -5,6 +5,7 @@
 #include "DecodePass.h"
 #include "DecodeRecord.h"
 #include "FieldTable.h"
+#include "PartTable.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 
@@ -53,6 +54,14 @@ DecodeRecord decode(const QStringList& lines, PassOutcome* outcome)
     return record;
 }
 
+// The line --identify adds after the seventeen rows.
+QString identifiedLine(const std::optional<PartIdentity>& identity)
+{
+    return (identity ? tr("Identified: %1").arg(identity->summary())
+                     : tr("Identified: not known")) +
+           u'\n';
+}
+
 } // namespace
 
 DecodeCommand::DecodeCommand(QIODevice& in, QIODevice& out, QIODevice& err)
@@ -75,6 +84,16 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
     };
 }
 
+void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1)
+{
+    const PartTable& table = PartTable::instance();
+    const std::optional<PartIdentity> identity = table.identify(line1);
+    result.insert(QStringLiteral("identity"),
+                  identity ? QJsonValue(identity->toJson()) : QJsonValue(QJsonValue::Null));
+    result.insert(QStringLiteral("suggestions"),
+                  QJsonArray::fromStringList(identity ? QStringList() : table.suggestions(line1)));
+}
+
 int DecodeCommand::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -94,7 +113,11 @@ int DecodeCommand::run(const QStringList& arguments)
         tr("Decodes one record per line of <file> (- for standard input), its lines separated "
            "by TAB, and prints one JSON object per record."),
         tr("file"));
-    parser.addOptions({help, version, json, html, batch});
+    const QCommandLineOption identify(
+        QStringLiteral("identify"),
+        tr("Also names the real part that line 1 is the part number of, from the part table "
+           "(\"not known\" for a part number the table does not hold)."));
+    parser.addOptions({help, version, json, html, batch, identify});
     parser.addPositionalArgument(QStringLiteral("LINE1"), tr("Line 1 of the marking code."));
     parser.addPositionalArgument(QStringLiteral("LINE2"), tr("Line 2 (optional)."),
                                  QStringLiteral("[LINE2"));
@@ -119,17 +142,18 @@ int DecodeCommand::run(const QStringList& arguments)
             return usageError(tr("--batch takes no code lines as arguments"));
         if (parser.isSet(html))
             return usageError(tr("--html cannot be used with --batch"));
-        return runBatch(parser.value(batch));
+        return runBatch(parser.value(batch), parser.isSet(identify));
     }
     if (lines.isEmpty())
         return usageError(tr("missing LINE1"));
     if (lines.size() > 3)
         return usageError(tr("too many code lines (%1); at most three").arg(lines.size()));
-    return runSingle(lines, parser.isSet(json),
+    return runSingle(lines, parser.isSet(json), parser.isSet(identify),
                      parser.isSet(html) ? parser.value(html) : QString());
 }
 
-int DecodeCommand::runSingle(const QStringList& lines, bool json, const QString& htmlFile)
+int DecodeCommand::runSingle(const QStringList& lines, bool json, bool identify,
+                             const QString& htmlFile)
 {
     PassOutcome outcome;
     const DecodeRecord record = decode(lines, &outcome);
@@ -145,20 +169,34 @@ int DecodeCommand::runSingle(const QStringList& lines, bool json, const QString&
     }
 
     if (json) {
-        writeOut(QString::fromUtf8(
-            QJsonDocument(resultJson(record, outcome)).toJson(QJsonDocument::Indented)));
+        QJsonObject result = resultJson(record, outcome);
+        if (identify)
+            addIdentity(result, record.line1());
+        writeOut(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)));
     } else {
         QString text = record.modelName() + u'\n';
         for (const FieldInfo& info : fieldTable()) {
             text += QCoreApplication::translate(kFieldTableContext, info.caption) +
                     QStringLiteral(": ") + record.field(info.field) + u'\n';
         }
+        std::optional<PartIdentity> identity;
+        if (identify) {
+            identity = PartTable::instance().identify(record.line1());
+            text += identifiedLine(identity);
+        }
         writeOut(text);
+        // Near misses are hints for the person at the terminal, kept out of the result.
+        if (identify && !identity) {
+            const QStringList close = PartTable::instance().suggestions(record.line1());
+            if (!close.isEmpty())
+                writeErr(tr("%1: closest known parts (not an identification): %2\n")
+                             .arg(QLatin1StringView(kProgram), close.join(QStringLiteral(", "))));
+        }
     }
     return outcome == PassOutcome::Completed ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
-int DecodeCommand::runBatch(const QString& source)
+int DecodeCommand::runBatch(const QString& source, bool identify)
 {
     QFile file;
     QIODevice* input = &m_in;
@@ -185,6 +223,8 @@ int DecodeCommand::runBatch(const QString& source)
             PassOutcome outcome;
             const DecodeRecord record = decode(lines, &outcome);
             object = resultJson(record, outcome);
+            if (identify)
+                addIdentity(object, record.line1());
         } else {
             object.insert(QStringLiteral("error"), problem);
         }

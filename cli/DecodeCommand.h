@@ -30,9 +30,14 @@ public:
     // The JSON form of one pass's result.
     static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
 
+    // Adds what --identify adds to that form: `identity`, the part that line 1 names (null when
+    // the part table does not know it), and `suggestions`, the closest known part numbers for a
+    // line that is not known (hints only, never an identification).
+    static void addIdentity(QJsonObject& result, const QString& line1);
+
 private:
-    int runSingle(const QStringList& lines, bool json, const QString& htmlFile);
-    int runBatch(const QString& source);
+    int runSingle(const QStringList& lines, bool json, bool identify, const QString& htmlFile);
+    int runBatch(const QString& source, bool identify);
     void writeOut(const QString& text);
     void writeErr(const QString& text);
     int usageError(const QString& problem);

@@ -30,6 +30,10 @@ private Q_SLOTS:
     void batch();
     void batchFromStandardInput();
     void batchFileMissing();
+    void identifyAddsOneLine_data();
+    void identifyAddsOneLine();
+    void identifyJson();
+    void batchIdentify();
     void realExecutable();
 };
 
@@ -118,9 +122,10 @@ void tst_DecodeCommand::exitStatusAndMessages_data()
         << QByteArray("Failed trying to retrieve stepping\n"
                       "Error: Unable to read correct value in textbox two.\n")
         << QByteArray("AMD Athlon XP");
-    QTest::newRow("empty first line") << QStringList{QString()} << EXIT_FAILURE
-                                      << QByteArray("Error! CPU Identification String not found.. Aborting\n")
-                                      << QByteArray("[ Waiting ]");
+    QTest::newRow("empty first line")
+        << QStringList{QString()} << EXIT_FAILURE
+        << QByteArray("Error! CPU Identification String not found.. Aborting\n")
+        << QByteArray("[ Waiting ]");
 }
 
 void tst_DecodeCommand::exitStatusAndMessages()
@@ -143,8 +148,8 @@ void tst_DecodeCommand::jsonOutput()
     QJsonParseError error;
     const QJsonObject object = QJsonDocument::fromJson(result.out, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(object.keys(), strings({"completed", "fields", "line1", "line2", "line3", "messages",
-                                      "model_name"}));
+    QCOMPARE(object.keys(),
+             strings({"completed", "fields", "line1", "line2", "line3", "messages", "model_name"}));
     QCOMPARE(object.value(u"model_name").toString(), QStringLiteral("AMD Athlon XP"));
     QCOMPARE(object.value(u"line2").toString(), kExample[1]);
     QCOMPARE(object.value(u"completed").toBool(), true);
@@ -177,11 +182,15 @@ void tst_DecodeCommand::usageErrors_data()
     QTest::addColumn<QByteArray>("problem");
 
     QTest::newRow("no line") << QStringList() << QByteArray("missing LINE1");
-    QTest::newRow("four lines") << strings({"a", "b", "c", "d"}) << QByteArray("too many code lines");
-    QTest::newRow("unknown option") << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
+    QTest::newRow("four lines") << strings({"a", "b", "c", "d"})
+                                << QByteArray("too many code lines");
+    QTest::newRow("unknown option")
+        << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
     QTest::newRow("html without file") << strings({"--html"}) << QByteArray("html");
-    QTest::newRow("batch with lines") << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
-    QTest::newRow("batch with html") << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
+    QTest::newRow("batch with lines")
+        << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
+    QTest::newRow("batch with html")
+        << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
 }
 
 void tst_DecodeCommand::usageErrors()
@@ -219,7 +228,8 @@ void tst_DecodeCommand::htmlExport()
     const QByteArray bytes = file.readAll();
     QCOMPARE(bytes.count("\r\n"), 76);
     QVERIFY(bytes.contains("&nbsp;<b>AMD Athlon XP</b>"));
-    QVERIFY(bytes.contains("&nbsp;85\xB0" "C</font>"));
+    QVERIFY(bytes.contains("&nbsp;85\xB0"
+                           "C</font>"));
     // The pass's output is unchanged by the export.
     QCOMPARE(result.out, run(kExample).out);
 }
@@ -252,11 +262,11 @@ void tst_DecodeCommand::batch()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
-               "\xC3\x28\tbad\n"                                   // invalid UTF-8
-               "a\tb\tc\td\n"                                      // four fields
-               "\n"                                                // an empty record
-               "D700AUT1B\n"                                       // fewer fields
-               "AX1800DMT3C\tAGOGA0227TPDW");                      // no final line end
+               "\xC3\x28\tbad\n"                                    // invalid UTF-8
+               "a\tb\tc\td\n"                                       // four fields
+               "\n"                                                 // an empty record
+               "D700AUT1B\n"                                        // fewer fields
+               "AX1800DMT3C\tAGOGA0227TPDW");                       // no final line end
     file.close();
 
     const Run result = run({QStringLiteral("--batch"), path});
@@ -293,8 +303,8 @@ void tst_DecodeCommand::batch()
 
 void tst_DecodeCommand::batchFromStandardInput()
 {
-    const Run result = run({QStringLiteral("--batch"), QStringLiteral("-")},
-                           "AMSN2000DKT3C\nK7650\n");
+    const Run result =
+        run({QStringLiteral("--batch"), QStringLiteral("-")}, "AMSN2000DKT3C\nK7650\n");
     QCOMPARE(result.status, EXIT_SUCCESS);
     const QList<QByteArray> lines = result.out.split('\n');
     QCOMPARE(lines.size(), 3);
@@ -313,24 +323,147 @@ void tst_DecodeCommand::batchFileMissing()
     QCOMPARE(result.err.count('\n'), 1);
 }
 
+void tst_DecodeCommand::identifyAddsOneLine_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("identified");
+    // How standard error goes on after the pass's messages: the closest part first.
+    QTest::addColumn<QByteArray>("hint");
+
+    auto row = [](const char* name, QStringList lines, const char* identified,
+                  const char* hint = "") {
+        QTest::newRow(name) << lines << QByteArray(identified) << QByteArray(hint);
+    };
+    // One part per family, through the whole command; the first two the decoder gets right,
+    // the rest it declines, misses or gives no clock.
+    row("Athlon XP Barton, the worked example", kExample,
+        "Identified: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2)\n");
+    row("Duron Applebred", {QStringLiteral("DHD1800DLV1C")},
+        "Identified: AMD Duron 1.8 GHz (Applebred, 1800 MHz, 266 MHz bus, 13.5x, 64 KB L2)\n");
+    row("Athlon XP Barton on a 400 MHz bus", {QStringLiteral("AXDA3200DKV4E")},
+        "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)\n");
+    row("Athlon MP, declined by the decoder", {QStringLiteral("AMSN2000DUT3C")},
+        "Identified: AMD Athlon MP 2000+ (Thoroughbred, 1667 MHz, 266 MHz bus, 12.5x, 256 KB "
+        "L2)\n");
+    row("Thorton, not recognised by the decoder", {QStringLiteral("AXDC2400DKV3C")},
+        "Identified: AMD Athlon XP 2400+ (Thorton, 2000 MHz, 266 MHz bus, 15.0x, 256 KB L2)\n");
+    row("Sempron, not recognised by the decoder", {QStringLiteral("SDA3000DUT4D")},
+        "Identified: AMD Sempron 3000+ (Barton, 2000 MHz, 333 MHz bus, 12.0x, 512 KB L2)\n");
+    row("Slot A Athlon", {QStringLiteral("K7600MTR51B")},
+        "Identified: AMD Athlon 600 MHz (Argon or Pluto, 600 MHz, 200 MHz bus, 6.0x, 512 KB "
+        "L2)\n");
+    row("Thunderbird", {QStringLiteral("A1400AMS3C")},
+        "Identified: AMD Athlon 1.4 GHz (Thunderbird, 1400 MHz, 266 MHz bus, 10.5x, 256 KB "
+        "L2)\n");
+    // Not known, whatever the likeness: the line is matched exactly as typed.
+    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
+    row("lower case", {QStringLiteral("axda3200dkv4e")}, "Identified: not known\n",
+        "tallisk-decode: closest known parts (not an identification): AXDA3200DKV4E,");
+    row("trailing blank", {QStringLiteral("AXDA3200DKV4E ")}, "Identified: not known\n",
+        "tallisk-decode: closest known parts (not an identification): AXDA3200DKV4E,");
+    row("truncated", {QStringLiteral("AXDA3200DKV4")}, "Identified: not known\n", closest);
+    row("unknown suffix", {QStringLiteral("AXDA3200DKV4Z")}, "Identified: not known\n", closest);
+    row("nothing close", {QStringLiteral("Q")}, "Identified: not known\n");
+}
+
+// --identify changes nothing of the decoder's output: it adds one line after the seventeen
+// rows, and near misses go to standard error after the pass's own messages.
+void tst_DecodeCommand::identifyAddsOneLine()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, identified);
+    QFETCH(QByteArray, hint);
+    const Run plain = run(lines);
+    const Run identifying = run(QStringList{QStringLiteral("--identify")} + lines);
+    QCOMPARE(identifying.status, plain.status);
+    QCOMPARE(identifying.out, plain.out + identified);
+    QVERIFY2(identifying.err.startsWith(plain.err + hint), identifying.err.constData());
+    QCOMPARE(identifying.err.count('\n'), plain.err.count('\n') + (hint.isEmpty() ? 0 : 1));
+}
+
+void tst_DecodeCommand::identifyJson()
+{
+    const QStringList athlonMp{QStringLiteral("--json"), QStringLiteral("AMSN2000DUT3C")};
+    const QJsonObject plain = QJsonDocument::fromJson(run(athlonMp).out).object();
+    QJsonObject object =
+        QJsonDocument::fromJson(run(QStringList{QStringLiteral("--identify")} + athlonMp).out)
+            .object();
+    const QJsonObject identity = object.take(u"identity").toObject();
+    QCOMPARE(object.take(u"suggestions").toArray(), QJsonArray());
+    QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
+    QCOMPARE(identity.keys(),
+             strings({"clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c", "multiplier",
+                      "name", "package", "part", "socket", "vcore"}));
+    QCOMPARE(identity.value(u"part").toString(), QStringLiteral("AMSN2000DUT3C"));
+    QCOMPARE(identity.value(u"family").toString(), QStringLiteral("Athlon MP"));
+    QCOMPARE(identity.value(u"clock_mhz"), QJsonValue(1667));
+    QCOMPARE(identity.value(u"multiplier"), QJsonValue(12.5));
+    QCOMPARE(identity.value(u"vcore"), QJsonValue(1.6));
+
+    // An unknown fact of a known part is null; so is the identity of an unknown part.
+    const QJsonObject slotA =
+        QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
+                                     QStringLiteral("K7600MTR51B")})
+                                    .out)
+            .object()
+            .value(u"identity")
+            .toObject();
+    QCOMPARE(slotA.value(u"max_temp_c"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(slotA.value(u"l2_kb"), QJsonValue(512));
+    const QJsonObject unknown =
+        QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
+                                     QStringLiteral("AXDA3200DKV4Z")})
+                                    .out)
+            .object();
+    QCOMPARE(unknown.value(u"identity"), QJsonValue(QJsonValue::Null));
+    QVERIFY(unknown.value(u"suggestions").toArray().contains(QStringLiteral("AXDA3200DKV4E")));
+}
+
+void tst_DecodeCommand::batchIdentify()
+{
+    const QByteArray input = "AXDA3200DKV4E\nnot a part\n\xC3\x28\n";
+    const QList<QByteArray> plain =
+        run({QStringLiteral("--batch"), QStringLiteral("-")}, input).out.split('\n');
+    const Run result =
+        run({QStringLiteral("--batch"), QStringLiteral("-"), QStringLiteral("--identify")}, input);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), 4);
+    QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(first.take(u"identity").toObject().value(u"core").toString(),
+             QStringLiteral("Barton"));
+    first.remove(u"suggestions");
+    QCOMPARE(first, QJsonDocument::fromJson(plain[0]).object());
+    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(u"identity"),
+             QJsonValue(QJsonValue::Null));
+    // A record that cannot be read has no result to identify.
+    QCOMPARE(QJsonDocument::fromJson(lines[2]).object().keys(), strings({"error", "record"}));
+}
+
 void tst_DecodeCommand::realExecutable()
 {
     QProcess process;
-    process.start(QStringLiteral(TALLISK_DECODE_PATH),
-                  {QStringLiteral("AMSN2000DKT3C")});
+    process.start(QStringLiteral(TALLISK_DECODE_PATH), {QStringLiteral("AMSN2000DKT3C")});
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), EXIT_FAILURE);
     QCOMPARE(process.readAllStandardError(),
              QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n"));
     QVERIFY(process.readAllStandardOutput().startsWith("[ Waiting ]\nCore: \n"));
 
-    process.start(QStringLiteral(TALLISK_DECODE_PATH), {QStringLiteral("--batch"), QStringLiteral("-")});
+    process.start(QStringLiteral(TALLISK_DECODE_PATH),
+                  {QStringLiteral("--batch"), QStringLiteral("-")});
     QVERIFY(process.waitForStarted());
     process.write("A1000AMT3C\n");
     process.closeWriteChannel();
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), EXIT_SUCCESS);
     QVERIFY(process.readAllStandardOutput().contains("\"multiplier\":\"7.5\""));
+
+    process.start(QStringLiteral(TALLISK_DECODE_PATH),
+                  {QStringLiteral("--identify"), QStringLiteral("AXDA3200DKV4E")});
+    QVERIFY(process.waitForFinished(30000));
+    QVERIFY(process.readAllStandardOutput().endsWith(
+        "\nIdentified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_DecodeCommand)

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PartIdentity.h"
+
+#include <QCoreApplication>
+#include <QJsonValue>
+#include <QStringList>
+
+namespace tallisk {
+
+namespace {
+
+QJsonValue text(const QString& value)
+{
+    return value.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(value);
+}
+
+template <typename T> QJsonValue number(const std::optional<T>& value)
+{
+    return value ? QJsonValue(static_cast<double>(*value)) : QJsonValue(QJsonValue::Null);
+}
+
+QString tr(const char* source)
+{
+    return QCoreApplication::translate("PartIdentity", source);
+}
+
+} // namespace
+
+QJsonObject PartIdentity::toJson() const
+{
+    return QJsonObject{
+        {QStringLiteral("part"), text(part)},
+        {QStringLiteral("name"), text(name)},
+        {QStringLiteral("family"), text(family)},
+        {QStringLiteral("core"), text(core)},
+        {QStringLiteral("clock_mhz"), number(clockMhz)},
+        {QStringLiteral("fsb_mhz"), number(fsbMhz)},
+        {QStringLiteral("multiplier"), number(multiplier)},
+        {QStringLiteral("l2_kb"), number(l2Kb)},
+        {QStringLiteral("vcore"), number(vcore)},
+        {QStringLiteral("package"), text(package)},
+        {QStringLiteral("max_temp_c"), number(maxTempC)},
+        {QStringLiteral("socket"), text(socket)},
+    };
+}
+
+QString PartIdentity::summary() const
+{
+    QStringList facts;
+    if (!core.isEmpty())
+        facts << core;
+    if (clockMhz)
+        facts << tr("%1 MHz").arg(*clockMhz);
+    if (fsbMhz)
+        facts << tr("%1 MHz bus").arg(*fsbMhz);
+    // Always with a point and one decimal, as the table writes it, whatever the locale.
+    if (multiplier)
+        facts << tr("%1x").arg(QString::number(*multiplier, 'f', 1));
+    if (l2Kb)
+        facts << tr("%1 KB L2").arg(*l2Kb);
+    if (facts.isEmpty())
+        return name;
+    return tr("%1 (%2)").arg(name, facts.join(QStringLiteral(", ")));
+}
+
+} // namespace tallisk

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+namespace tallisk {
+
+// The facts of one real part, as one row of the part table holds them. A fact the table does
+// not know is empty (an empty text or an empty optional); it is never filled in by guessing.
+//
+// Bus convention: `fsbMhz` is the front-side bus as AMD quotes it, the double-data-rate
+// transfer rate rounded down: 200, 266, 333 or 400. The bus clock that the multiplier applies
+// to is half of the exact rate (100, 133 1/3, 166 2/3 or 200 MHz).
+class PartIdentity
+{
+public:
+    QString part;   // the ordering part number as printed on line 1, e.g. "AXDA3200DKV4E"
+    QString name;   // marketing name, e.g. "AMD Athlon XP 3200+"
+    QString family; // e.g. "Athlon XP"
+    QString core;   // e.g. "Barton"; "A or B" where line 1 cannot tell the two apart
+    std::optional<int> clockMhz;
+    std::optional<int> fsbMhz;
+    std::optional<double> multiplier;
+    std::optional<int> l2Kb;
+    std::optional<double> vcore; // volts
+    QString package;             // e.g. "OPGA"
+    std::optional<int> maxTempC;
+    QString socket; // "Socket A" or "Slot A"
+    QString note;
+
+    // The identity as the command prints it: exactly the keys part, name, family, core,
+    // clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package, max_temp_c and socket; numbers as
+    // JSON numbers and every unknown fact as null. The note is left out.
+    QJsonObject toJson() const;
+
+    // One line for people: the name, then core, clock, bus, multiplier and L2 in parentheses,
+    // e.g. "AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)". Unknown
+    // facts are left out; with none known, the name alone.
+    QString summary() const;
+
+    friend bool operator==(const PartIdentity&, const PartIdentity&) = default;
+};
+
+} // namespace tallisk

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PartIdentity.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace tallisk {
+
+// The part-number table: which real chip a line 1 names. The knowledge is the data file
+// parts.tsv, compiled in as a resource; this class only reads and looks it up.
+//
+// The file is tab-separated text in UTF-8: a header line naming the thirteen columns in their
+// order (part, name, family, core, clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package,
+// max_temp_c, socket, note), then one row per ordering part number. An empty cell is an
+// unknown fact. Any row the loader cannot take whole is a load error, never skipped.
+class PartTable
+{
+public:
+    // The compiled-in table. Its data is checked by the tests; a table that fails to load is
+    // a broken build, so this stops the program with the loader's message.
+    static const PartTable& instance();
+
+    // Reads a table from text. On a malformed header, row or cell, or a part number given
+    // twice, returns nothing and, if `errorMessage` is given, sets it to a sentence naming
+    // `sourceName`, the line and the fault.
+    static std::optional<PartTable> fromTsv(QStringView text, const QString& sourceName,
+                                            QString* errorMessage = nullptr);
+
+    // The part that line 1 names, matched exactly as typed: no trimming and no change of case.
+    // Nothing when the table does not know the line.
+    std::optional<PartIdentity> identify(const QString& line1) const;
+
+    // For a line that identify() does not know: the part numbers of the closest rows, best
+    // first, at most five; they are hints for "did you mean", never an identification. Empty
+    // when nothing is close.
+    QStringList suggestions(const QString& line1) const;
+
+    const QList<PartIdentity>& rows() const { return m_rows; }
+
+private:
+    QList<PartIdentity> m_rows;
+    QHash<QString, qsizetype> m_byPart;
+};
+
+} // namespace tallisk

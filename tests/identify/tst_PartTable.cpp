@@ -1,0 +1,301 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PartTable.h"
+
+#include <QTest>
+
+using namespace tallisk;
+
+// Looking a line 1 up: exact matches only, hints for near misses, and a loader that refuses
+// a malformed table instead of dropping rows.
+class tst_PartTable : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void identifiesSamplePerFamily_data();
+    void identifiesSamplePerFamily();
+    void notKnown_data();
+    void notKnown();
+    void suggestions_data();
+    void suggestions();
+    void loadsWellFormedText();
+    void loaderRefusesMalformedText_data();
+    void loaderRefusesMalformedText();
+};
+
+static const QString kHeader = QStringLiteral("part\tname\tfamily\tcore\tclock_mhz\tfsb_mhz\t"
+                                              "multiplier\tl2_kb\tvcore\tpackage\tmax_temp_c\t"
+                                              "socket\tnote\n");
+
+static const QString kGoodRow = QStringLiteral("AXDA3200DKV4E\tAMD Athlon XP 3200+\tAthlon XP\t"
+                                               "Barton\t2200\t400\t11.0\t512\t1.65\tOPGA\t85\t"
+                                               "Socket A\t\n");
+
+void tst_PartTable::identifiesSamplePerFamily_data()
+{
+    QTest::addColumn<QString>("line1");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<int>("clock");
+    QTest::addColumn<int>("fsb");
+    QTest::addColumn<double>("multiplier");
+    QTest::addColumn<int>("l2");
+    QTest::addColumn<QString>("socket");
+
+    auto row = [](const char* line, const char* name, const char* family, const char* core,
+                  int clock, int fsb, double multiplier, int l2, const char* socket) {
+        QTest::newRow(line) << QString::fromLatin1(line) << QString::fromLatin1(name)
+                            << QString::fromLatin1(family) << QString::fromLatin1(core) << clock
+                            << fsb << multiplier << l2 << QString::fromLatin1(socket);
+    };
+    // The decoder gives no clock for a 400 MHz-bus chip; identification does.
+    row("AXDA3200DKV4E", "AMD Athlon XP 3200+", "Athlon XP", "Barton", 2200, 400, 11.0, 512,
+        "Socket A");
+    row("AXDA2500DKV4D", "AMD Athlon XP 2500+", "Athlon XP", "Barton", 1833, 333, 11.0, 512,
+        "Socket A");
+    row("AXDA2600DKV3C", "AMD Athlon XP 2600+", "Athlon XP", "Thoroughbred B", 2133, 266, 16.0, 256,
+        "Socket A");
+    row("AXDA1700DLT3C", "AMD Athlon XP 1700+", "Athlon XP", "Thoroughbred", 1467, 266, 11.0, 256,
+        "Socket A");
+    row("AX1800DMT3C", "AMD Athlon XP 1800+", "Athlon XP", "Palomino", 1533, 266, 11.5, 256,
+        "Socket A");
+    // Declined or missed by the decoder: Thorton and Athlon MP.
+    row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Athlon XP", "Thorton", 2000, 266, 15.0, 256,
+        "Socket A");
+    row("AMP1800DMS3C", "AMD Athlon MP 1800+", "Athlon MP", "Palomino", 1533, 266, 11.5, 256,
+        "Socket A");
+    row("AHX1200AMS3C", "AMD Athlon MP 1.2 GHz", "Athlon MP", "Palomino", 1200, 266, 9.0, 256,
+        "Socket A");
+    // Slot A: the decoder gives these no core.
+    row("K7650MTR51B", "AMD Athlon 650 MHz", "Athlon", "Argon or Pluto", 650, 200, 6.5, 512,
+        "Slot A");
+    row("K71000MNR53B", "AMD Athlon 1 GHz", "Athlon", "Orion", 1000, 200, 10.0, 512, "Slot A");
+    row("A0800MPR24B", "AMD Athlon 800 MHz", "Athlon", "Thunderbird", 800, 200, 8.0, 256, "Slot A");
+    row("A1400AMS3C", "AMD Athlon 1.4 GHz", "Athlon", "Thunderbird", 1400, 266, 10.5, 256,
+        "Socket A");
+    row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Athlon", "Thunderbird", 1133, 266, 8.5, 256,
+        "Socket A");
+    row("D800AUT1B", "AMD Duron 800 MHz", "Duron", "Spitfire", 800, 200, 8.0, 64, "Socket A");
+    row("DHD1300AMT1B", "AMD Duron 1.3 GHz", "Duron", "Morgan", 1300, 200, 13.0, 64, "Socket A");
+    row("DHD1600DLV1C", "AMD Duron 1.6 GHz", "Duron", "Applebred", 1600, 266, 12.0, 64, "Socket A");
+    row("SDA2800DUT3D", "AMD Sempron 2800+", "Sempron", "Thoroughbred B or Thorton", 2000, 333,
+        12.0, 256, "Socket A");
+    row("SDA3000DUT4D", "AMD Sempron 3000+", "Sempron", "Barton", 2000, 333, 12.0, 512, "Socket A");
+}
+
+void tst_PartTable::identifiesSamplePerFamily()
+{
+    QFETCH(QString, line1);
+    const std::optional<PartIdentity> id = PartTable::instance().identify(line1);
+    QVERIFY(id);
+    QCOMPARE(id->part, line1);
+    QTEST(id->name, "name");
+    QTEST(id->family, "family");
+    QTEST(id->core, "core");
+    QTEST(id->clockMhz.value_or(-1), "clock");
+    QTEST(id->fsbMhz.value_or(-1), "fsb");
+    QTEST(id->multiplier.value_or(-1), "multiplier");
+    QTEST(id->l2Kb.value_or(-1), "l2");
+    QTEST(id->socket, "socket");
+    QVERIFY(PartTable::instance().suggestions(line1).isEmpty());
+}
+
+void tst_PartTable::notKnown_data()
+{
+    QTest::addColumn<QString>("line1");
+    QTest::newRow("lower case") << QStringLiteral("axda3200dkv4e");
+    QTest::newRow("one letter lower") << QStringLiteral("AXDA3200DKv4E");
+    QTest::newRow("truncated") << QStringLiteral("AXDA3200DKV4");
+    QTest::newRow("rating only") << QStringLiteral("AXDA3200");
+    QTest::newRow("unknown suffix") << QStringLiteral("AXDA3200DKV4EX");
+    QTest::newRow("unknown bus letter") << QStringLiteral("AXDA3200DKV4F");
+    QTest::newRow("unknown rating") << QStringLiteral("AXDA3100DKV4E");
+    QTest::newRow("leading blank") << QStringLiteral(" AXDA3200DKV4E");
+    QTest::newRow("trailing blank") << QStringLiteral("AXDA3200DKV4E ");
+    QTest::newRow("trailing tab") << QStringLiteral("AXDA3200DKV4E\t");
+    QTest::newRow("maker in front") << QStringLiteral("AMD-K7650MTR51B");
+    QTest::newRow("revision letter after") << QStringLiteral("K7650MTR51B C");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("header word") << QStringLiteral("part");
+    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ3200DKV4E");
+    QTest::newRow("outside the BMP") << QStringLiteral("AXDA3200DKV4E\U0001D7D8");
+}
+
+void tst_PartTable::notKnown()
+{
+    QFETCH(QString, line1);
+    QVERIFY(!PartTable::instance().identify(line1));
+}
+
+void tst_PartTable::suggestions_data()
+{
+    QTest::addColumn<QString>("line1");
+    QTest::addColumn<QStringList>("expected"); // the whole list, when `includes` is empty
+    QTest::addColumn<QString>("includes");     // a part the list must hold
+    QTest::addColumn<bool>("includedFirst");   // ... as its best hint
+
+    auto exactly = [](const char* tag, const QString& line, const QStringList& parts) {
+        QTest::newRow(tag) << line << parts << QString() << false;
+    };
+    auto holds = [](const char* tag, const QString& line, const char* part, bool first) {
+        QTest::newRow(tag) << line << QStringList() << QString::fromLatin1(part) << first;
+    };
+
+    holds("lower case", QStringLiteral("axda2500dkv4d"), "AXDA2500DKV4D", true);
+    holds("blanks around", QStringLiteral("  AXDA2500DKV4D "), "AXDA2500DKV4D", true);
+    holds("truncated", QStringLiteral("AXDA3200DKV4"), "AXDA3200DKV4E", true);
+    holds("one letter wrong", QStringLiteral("AXDA3200DKV4D"), "AXDA3200DKV4E", false);
+    holds("Slot A label", QStringLiteral("AMD-K7650MTR51B C"), "K7650MTR51B", true);
+    holds("revision letter after", QStringLiteral("K7650MTR51B C"), "K7650MTR51B", true);
+    exactly("rating only", QStringLiteral("AXDA3000"),
+            {QStringLiteral("AXDA3000DKV4D"), QStringLiteral("AXDA3000DKV4E")});
+    exactly("far off", QStringLiteral("ZZZZZZZZZZ"), {});
+    exactly("too short", QStringLiteral("AX"), {});
+    exactly("empty", QString(), {});
+    exactly("very long", QString(5000, u'A'), {});
+    exactly("known line", QStringLiteral("AXDA3000DKV4D"), {});
+}
+
+void tst_PartTable::suggestions()
+{
+    QFETCH(QString, line1);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, includes);
+    QFETCH(bool, includedFirst);
+    const QStringList got = PartTable::instance().suggestions(line1);
+    QVERIFY(got.size() <= 5);
+    for (const QString& part : got)
+        QVERIFY2(PartTable::instance().identify(part), qPrintable(part));
+    if (includes.isEmpty()) {
+        QCOMPARE(got, expected);
+        return;
+    }
+    QVERIFY2(got.contains(includes), qPrintable(got.join(u' ')));
+    if (includedFirst)
+        QCOMPARE(got.front(), includes);
+}
+
+void tst_PartTable::loadsWellFormedText()
+{
+    // Windows line ends, a last line without a newline, and unknown facts left empty.
+    const QString text = kHeader + kGoodRow +
+                         QStringLiteral("K7650MTR51B\tAMD Athlon 650 MHz\tAthlon\t\t650\t\t\t\t\t"
+                                        "Module\t\tSlot A\tsome note");
+    QString error;
+    const std::optional<PartTable> table =
+        PartTable::fromTsv(QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")),
+                           QStringLiteral("x.tsv"), &error);
+    QVERIFY2(table, qPrintable(error));
+    QCOMPARE(table->rows().size(), 2);
+
+    const PartIdentity barton = *table->identify(QStringLiteral("AXDA3200DKV4E"));
+    QCOMPARE(barton.clockMhz, std::optional<int>(2200));
+    QCOMPARE(barton.multiplier, std::optional<double>(11.0));
+    QCOMPARE(barton.vcore, std::optional<double>(1.65));
+    QCOMPARE(barton.maxTempC, std::optional<int>(85));
+    QVERIFY(barton.note.isEmpty());
+
+    const PartIdentity slotA = *table->identify(QStringLiteral("K7650MTR51B"));
+    QVERIFY(slotA.core.isEmpty());
+    QCOMPARE(slotA.clockMhz, std::optional<int>(650));
+    QVERIFY(!slotA.fsbMhz && !slotA.multiplier && !slotA.l2Kb && !slotA.vcore && !slotA.maxTempC);
+    QCOMPARE(slotA.socket, QStringLiteral("Slot A"));
+    QCOMPARE(slotA.note, QStringLiteral("some note"));
+
+    // The header alone is an empty table, not an error.
+    QVERIFY(PartTable::fromTsv(kHeader, QStringLiteral("x.tsv")));
+}
+
+void tst_PartTable::loaderRefusesMalformedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+
+    auto withCell = [](int column, const QString& value) {
+        QStringList cells = kGoodRow.chopped(1).split(u'\t');
+        cells[column] = value;
+        return kHeader + cells.join(u'\t') + u'\n';
+    };
+
+    QTest::newRow("empty text") << QString() << QStringLiteral("t.tsv, line 1: the header");
+    QTest::newRow("no header") << kGoodRow << QStringLiteral("t.tsv, line 1: the header");
+    QTest::newRow("columns swapped")
+        << QString(kHeader).replace(QStringLiteral("clock_mhz\tfsb_mhz"),
+                                    QStringLiteral("fsb_mhz\tclock_mhz")) +
+               kGoodRow
+        << QStringLiteral("t.tsv, line 1: the header");
+    QTest::newRow("cell missing") << kHeader + kGoodRow.chopped(2) + u'\n'
+                                  << QStringLiteral("line 2: expected 13 cells, found 12");
+    QTest::newRow("cell too many") << kHeader + kGoodRow.chopped(1) + QStringLiteral("\tx\n")
+                                   << QStringLiteral("line 2: expected 13 cells, found 14");
+    QTest::newRow("blank line between")
+        << kHeader + kGoodRow + u'\n' + kGoodRow << QStringLiteral("line 3: empty line");
+    QTest::newRow("duplicate part")
+        << kHeader + kGoodRow + kGoodRow
+        << QStringLiteral("line 3: the part number 'AXDA3200DKV4E' is already on line 2");
+    QTest::newRow("empty part") << withCell(0, QString())
+                                << QStringLiteral("line 2: column part is empty");
+    QTest::newRow("empty name") << withCell(1, QString())
+                                << QStringLiteral("line 2: column name is empty");
+    QTest::newRow("empty family") << withCell(2, QString())
+                                  << QStringLiteral("line 2: column family is empty");
+    QTest::newRow("blank inside part")
+        << withCell(0, QStringLiteral("AXDA3200 DKV4E"))
+        << QStringLiteral("line 2: the part number 'AXDA3200 DKV4E' holds a blank");
+    QTest::newRow("blank after part") << withCell(0, QStringLiteral("AXDA3200DKV4E "))
+                                      << QStringLiteral("line 2: column part has blanks");
+    QTest::newRow("blank before name")
+        << withCell(1, QStringLiteral(" AMD")) << QStringLiteral("line 2: column name has blanks");
+    QTest::newRow("clock with unit") << withCell(4, QStringLiteral("2200MHz"))
+                                     << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock negative") << withCell(4, QStringLiteral("-2200"))
+                                    << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock zero") << withCell(4, QStringLiteral("0"))
+                                << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock decimal") << withCell(4, QStringLiteral("2200.5"))
+                                   << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock huge") << withCell(4, QStringLiteral("99999999999"))
+                                << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("bus blank inside") << withCell(5, QStringLiteral("4 00"))
+                                      << QStringLiteral("line 2: column fsb_mhz is not a whole");
+    QTest::newRow("multiplier comma")
+        << withCell(6, QStringLiteral("11,0"))
+        << QStringLiteral("line 2: column multiplier is not a decimal");
+    QTest::newRow("multiplier two points")
+        << withCell(6, QStringLiteral("1.1.0"))
+        << QStringLiteral("line 2: column multiplier is not a decimal");
+    QTest::newRow("multiplier bare point")
+        << withCell(6, QStringLiteral("11.")) << QStringLiteral("line 2: column multiplier is not");
+    QTest::newRow("multiplier exponent")
+        << withCell(6, QStringLiteral("1e1")) << QStringLiteral("line 2: column multiplier is not");
+    QTest::newRow("vcore with unit") << withCell(8, QStringLiteral("1.65v"))
+                                     << QStringLiteral("line 2: column vcore is not a decimal");
+    QTest::newRow("vcore other digits") << withCell(8, QStringLiteral("١.٦٥"))
+                                        << QStringLiteral("line 2: column vcore is not a decimal");
+    QTest::newRow("temperature with sign")
+        << withCell(10, QStringLiteral("85°C"))
+        << QStringLiteral("line 2: column max_temp_c is not a whole");
+    QTest::newRow("fault in a later row")
+        << kHeader + kGoodRow +
+               QString(kGoodRow)
+                   .replace(QStringLiteral("AXDA3200DKV4E"), QStringLiteral("AXDA3000DKV4E"))
+                   .replace(QStringLiteral("\t512\t"), QStringLiteral("\tlots\t"))
+        << QStringLiteral("line 3: column l2_kb is not a whole");
+}
+
+void tst_PartTable::loaderRefusesMalformedText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    QString message;
+    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv"), &message));
+    QVERIFY2(message.startsWith(QStringLiteral("t.tsv, line ")), qPrintable(message));
+    QVERIFY2(message.contains(error), qPrintable(message));
+    // Without an error text to fill the loader still refuses.
+    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv")));
+}
+
+QTEST_GUILESS_MAIN(tst_PartTable)
+#include "tst_PartTable.moc"
