@@ -17,9 +17,9 @@ namespace {
 
 struct ClockRow
 {
-    const char16_t* rating;
-    const char16_t* frequency;
-    const char16_t* multiplier;
+    QStringView rating;
+    QStringView frequency;
+    QStringView multiplier;
 };
 
 constexpr ClockRow kPalomino[] = {
@@ -88,9 +88,9 @@ void applyRatedTable(DecodeTarget& target)
     if (!chooseSubTable(target.field(Field::Core), target.field(Field::Fsb), &table))
         return;
     for (const ClockRow& row : table.rows) {
-        if (rating == QStringView(row.rating)) {
-            target.setField(Field::WorkingFreq, QString::fromUtf16(row.frequency));
-            target.setField(Field::Multiplier, QString::fromUtf16(row.multiplier));
+        if (rating == row.rating) {
+            target.setField(Field::WorkingFreq, text::fixed(row.frequency));
+            target.setField(Field::Multiplier, text::fixed(row.multiplier));
             return;
         }
     }

@@ -13,10 +13,10 @@ namespace {
 // next one try.
 struct AthlonRule
 {
-    const char16_t* letters;
-    const char16_t* l2Cache;
-    const char16_t* core;
-    const char16_t* model;
+    QStringView letters;
+    QStringView l2Cache;
+    QStringView core;
+    QStringView model;
 };
 
 constexpr AthlonRule kAthlonRules[] = {
@@ -29,23 +29,23 @@ constexpr AthlonRule kAthlonRules[] = {
 // and the voltage then choose the core. Only "DHD" carries model numbers.
 struct DuronRule
 {
-    const char16_t* letters;
-    const char16_t* spitfireModel; // null: the model field is not written
-    const char16_t* morganModel;
+    QStringView letters;
+    QStringView spitfireModel; // null: the model field is not written
+    QStringView morganModel;
 };
 
 constexpr DuronRule kDuronRules[] = {
     {u"DHD", u"3", u"7"},
-    {u"DHM", nullptr, nullptr},
-    {u"DHL", nullptr, nullptr},
-    {u"D", nullptr, nullptr},
+    {u"DHM", {}, {}},
+    {u"DHL", {}, {}},
+    {u"D", {}, {}},
 };
 
-void writeCore(DecodeTarget& target, const char16_t* core, const char16_t* model)
+void writeCore(DecodeTarget& target, QStringView core, QStringView model)
 {
-    target.setField(Field::Core, QString::fromUtf16(core));
-    if (model)
-        target.setField(Field::CpuModel, QString::fromUtf16(model));
+    target.setField(Field::Core, text::fixed(core));
+    if (!model.isNull())
+        target.setField(Field::CpuModel, text::fixed(model));
 }
 
 } // namespace
@@ -54,15 +54,14 @@ void applyCoreRules(DecodeTarget& target, const QString& line1)
 {
     const QString l2Cache = target.field(Field::L2Cache);
     for (const AthlonRule& rule : kAthlonRules) {
-        if (text::startsWith(line1, QStringView(rule.letters)) &&
-            l2Cache == QStringView(rule.l2Cache)) {
+        if (text::startsWith(line1, rule.letters) && l2Cache == rule.l2Cache) {
             writeCore(target, rule.core, rule.model);
             return;
         }
     }
 
     for (const DuronRule& rule : kDuronRules) {
-        if (!text::startsWith(line1, QStringView(rule.letters)))
+        if (!text::startsWith(line1, rule.letters))
             continue;
         if (l2Cache != u"64KB")
             return;

@@ -20,8 +20,8 @@ enum class Detail
 
 struct FamilyRow
 {
-    const char16_t* prefix;
-    const char* modelName;
+    QStringView prefix;
+    QStringView modelName;
     bool decoded; // false: recognised but declined
     Detail detail;
 };
@@ -29,21 +29,21 @@ struct FamilyRow
 // Tried in this order; the first matching prefix decides, whatever follows it. Longer
 // prefixes stand before the shorter ones they begin with.
 constexpr std::array<FamilyRow, 15> kFamilies{{
-    {u"AXDA", "AMD Athlon XP", true, Detail::Letters},
-    {u"AMSN", "AMD Athlon MP", false, Detail::None},
-    {u"AMP", "AMD Athlon MP", false, Detail::None},
-    {u"AHX", "AMD Athlon MP", false, Detail::None},
-    {u"K7", "AMD Athlon", true, Detail::Letters},
-    {u"AHM", "AMD Mobile Athlon 4", false, Detail::Letters},
-    {u"AXMS", "AMD Mobile Athlon XP", false, Detail::Letters},
-    {u"AXMD", "AMD Mobile Athlon XP", false, Detail::Letters},
-    {u"AXDH", "AMD Mobile Athlon XP", false, Detail::Letters},
-    {u"AX", "AMD Athlon XP", true, Detail::DidYouMean},
-    {u"A", "AMD Athlon", true, Detail::Letters},
-    {u"DHD", "AMD Duron", true, Detail::Letters},
-    {u"DHM", "AMD Duron", true, Detail::Letters},
-    {u"DHL", "AMD Duron", true, Detail::Letters},
-    {u"D", "AMD Duron", true, Detail::Letters},
+    {u"AXDA", u"AMD Athlon XP", true, Detail::Letters},
+    {u"AMSN", u"AMD Athlon MP", false, Detail::None},
+    {u"AMP", u"AMD Athlon MP", false, Detail::None},
+    {u"AHX", u"AMD Athlon MP", false, Detail::None},
+    {u"K7", u"AMD Athlon", true, Detail::Letters},
+    {u"AHM", u"AMD Mobile Athlon 4", false, Detail::Letters},
+    {u"AXMS", u"AMD Mobile Athlon XP", false, Detail::Letters},
+    {u"AXMD", u"AMD Mobile Athlon XP", false, Detail::Letters},
+    {u"AXDH", u"AMD Mobile Athlon XP", false, Detail::Letters},
+    {u"AX", u"AMD Athlon XP", true, Detail::DidYouMean},
+    {u"A", u"AMD Athlon", true, Detail::Letters},
+    {u"DHD", u"AMD Duron", true, Detail::Letters},
+    {u"DHM", u"AMD Duron", true, Detail::Letters},
+    {u"DHL", u"AMD Duron", true, Detail::Letters},
+    {u"D", u"AMD Duron", true, Detail::Letters},
 }};
 
 QString detailText(Detail detail)
@@ -74,7 +74,7 @@ Family recogniseFamily(const QString& line1)
             family.codeErrorDetail = detailText(row.detail);
             return family;
         }
-        family.modelName = QString::fromLatin1(row.modelName);
+        family.modelName = text::fixed(row.modelName);
         if (row.decoded) {
             family.outcome = Family::Outcome::Decoded;
             family.prefixLength = static_cast<int>(prefix.size());

@@ -14,7 +14,7 @@ namespace {
 struct Code
 {
     char16_t letter;
-    const char16_t* text;
+    QStringView text;
 };
 
 constexpr Code kPackages[] = {
@@ -34,7 +34,7 @@ constexpr Code kTemperatures[] = {
 };
 
 // The L1 size is the same for every cache digit.
-constexpr const char16_t* kL1Cache = u"128KB";
+constexpr QStringView kL1Cache = u"128KB";
 constexpr Code kL2Caches[] = {
     {u'1', u"64KB"}, {u'2', u"128KB"}, {u'3', u"256KB"}, {u'4', u"512KB"}, {u'5', u"1024KB"},
 };
@@ -48,21 +48,21 @@ constexpr Code kBuses[] = {
 
 // The table's text for a one-character code, or null when the code is not in the table
 // (a lower-case letter, any other character, or nothing past the end of the line).
-const char16_t* lookUp(std::span<const Code> table, const QString& code)
+QStringView lookUp(std::span<const Code> table, QStringView code)
 {
     if (code.size() != 1)
-        return nullptr;
+        return {};
     for (const Code& entry : table) {
         if (code[0] == QChar(entry.letter))
             return entry.text;
     }
-    return nullptr;
+    return {};
 }
 
-void writeCode(DecodeTarget& target, Field field, std::span<const Code> table, const QString& code)
+void writeCode(DecodeTarget& target, Field field, std::span<const Code> table, QStringView code)
 {
-    if (const char16_t* text = lookUp(table, code))
-        target.setField(field, QString::fromUtf16(text));
+    if (const QStringView text = lookUp(table, code); !text.isNull())
+        target.setField(field, text::fixed(text));
 }
 
 bool isClockRated(const QString& modelName)
@@ -78,7 +78,7 @@ void decodeLineOneFields(DecodeTarget& target, const QString& line1, const QStri
     const qsizetype p = prefixLength;
     const qsizetype r = text::isDigit(text::at(line1, p + 4)) ? 4 : 3;
 
-    const QString ratingDigits = text::mid(line1, p + 1, r);
+    const QString ratingDigits = text::mid(line1, p + 1, r).toString();
     target.setField(Field::PerfRating, ratingDigits);
     if (isClockRated(modelName)) {
         target.setField(Field::PerfRating, QStringLiteral("N/A"));
@@ -90,10 +90,10 @@ void decodeLineOneFields(DecodeTarget& target, const QString& line1, const QStri
     writeCode(target, Field::PackageType, kPackages, text::at(line1, p + r + 1));
     writeCode(target, Field::OperatingVoltage, kVoltages, text::at(line1, p + r + 2));
     writeCode(target, Field::OperatingTemperature, kTemperatures, text::at(line1, p + r + 3));
-    const QString cacheDigit = text::at(line1, p + r + 4);
-    if (const char16_t* l2 = lookUp(kL2Caches, cacheDigit)) {
-        target.setField(Field::L1Cache, QString::fromUtf16(kL1Cache));
-        target.setField(Field::L2Cache, QString::fromUtf16(l2));
+    const QStringView cacheDigit = text::at(line1, p + r + 4);
+    if (const QStringView l2 = lookUp(kL2Caches, cacheDigit); !l2.isNull()) {
+        target.setField(Field::L1Cache, text::fixed(kL1Cache));
+        target.setField(Field::L2Cache, text::fixed(l2));
     }
     writeCode(target, Field::Fsb, kBuses, text::at(line1, p + r + 5));
 }

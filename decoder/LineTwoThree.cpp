@@ -29,7 +29,7 @@ Group groupOf(const QString& model)
 
 // The stepping code runs up to the first digit at positions 2 to 8 of the stepping line;
 // 0 when there is none.
-qsizetype steppingLength(const QString& steppingLine)
+qsizetype steppingLength(QStringView steppingLine)
 {
     for (qsizetype pos = 2; pos <= 8; ++pos) {
         if (text::isDigit(text::at(steppingLine, pos)))
@@ -41,23 +41,23 @@ qsizetype steppingLength(const QString& steppingLine)
 void refineThoroughbred(DecodeTarget& target)
 {
     const QString stepping = target.field(Field::Stepping);
-    const QString last = text::right(stepping, 1);
+    const QStringView last = text::right(stepping, 1);
     if (last == u"A")
         target.setField(Field::Core, QStringLiteral("Thoroughbred A"));
     else if (last == u"B")
         target.setField(Field::Core, QStringLiteral("Thoroughbred B"));
 
-    const QString first = text::left(stepping, 1);
+    const QStringView first = text::left(stepping, 1);
     if (first == u"A")
         target.setField(Field::Core, target.field(Field::Core) + QStringLiteral(" High end"));
     else if (first == u"J")
         target.setField(Field::Core, target.field(Field::Core) + QStringLiteral(" Low end"));
 }
 
-void writeDate(DecodeTarget& target, const QString& dateCode)
+void writeDate(DecodeTarget& target, QStringView dateCode)
 {
-    target.setField(Field::ManYear, QStringLiteral("20") + text::left(dateCode, 2));
-    target.setField(Field::ManWeek, QStringLiteral("Week ") + text::right(dateCode, 2));
+    target.setField(Field::ManYear, QStringLiteral("20").append(text::left(dateCode, 2)));
+    target.setField(Field::ManWeek, QStringLiteral("Week ").append(text::right(dateCode, 2)));
 }
 
 } // namespace
@@ -70,10 +70,10 @@ bool decodeLinesTwoAndThree(DecodeTarget& target)
     const Group group = groupOf(model);
 
     if (model == u"8") {
-        const QString downgraded = text::mid(line2, 8, 2);
+        const QStringView downgraded = text::mid(line2, 8, 2);
         target.setField(Field::DowngradedFrom,
                         text::isNumeric(downgraded)
-                            ? downgraded + QStringLiteral("00+")
+                            ? downgraded.toString().append(u"00+")
                             : QStringLiteral("Error: Unable to read correct value"));
     } else {
         target.setField(Field::DowngradedFrom, QStringLiteral("N/A"));
@@ -89,38 +89,38 @@ bool decodeLinesTwoAndThree(DecodeTarget& target)
     if (length == 0)
         target.showMessage(messages::steppingNotFound()); // the pass goes on
     if (length >= 1)
-        target.setField(Field::Stepping, text::left(steppingLine, length));
+        target.setField(Field::Stepping, text::left(steppingLine, length).toString());
 
     if (target.field(Field::Core) == u"Thoroughbred")
         refineThoroughbred(target);
 
-    const QString dateCode = text::mid(steppingLine, length + 1, 4);
+    const QStringView dateCode = text::mid(steppingLine, length + 1, 4);
     if (group == Group::LineTwo) {
         // Line-2 chips take their date code as it stands, without a numeric test.
         writeDate(target, dateCode);
         target.setField(Field::ProductionNumber, QStringLiteral("N/A"));
-        target.setField(Field::ProductionBatch, text::right(line2, 1));
+        target.setField(Field::ProductionBatch, text::right(line2, 1).toString());
         return true;
     }
 
     if (text::isNumeric(dateCode))
         writeDate(target, dateCode);
 
-    const QString productionNumber = text::right(line2, 4);
+    const QStringView productionNumber = text::right(line2, 4);
     if (!text::isNumeric(productionNumber)) {
         target.showMessage(messages::lineTwoUnreadable());
         return false;
     }
-    target.setField(Field::ProductionNumber, productionNumber);
+    target.setField(Field::ProductionNumber, productionNumber.toString());
 
-    const QString batchGroup = text::right(line3, 4);
+    const QStringView batchGroup = text::right(line3, 4);
     if (text::isNumeric(batchGroup)) {
         target.showMessage(messages::lineThreeUnreadable());
         return false;
     }
-    const QString batch = text::at(batchGroup, 3);
+    const QStringView batch = text::at(batchGroup, 3);
     if (!text::isDigit(batch))
-        target.setField(Field::ProductionBatch, batch);
+        target.setField(Field::ProductionBatch, batch.toString());
     return true;
 }
 

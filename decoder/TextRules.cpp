@@ -94,36 +94,41 @@ qsizetype length(QStringView s)
     return n;
 }
 
-QString mid(QStringView s, qsizetype pos, qsizetype n)
+QStringView mid(QStringView s, qsizetype pos, qsizetype n)
 {
     if (pos < 1 || n <= 0)
-        return QString();
+        return QStringView();
     const qsizetype begin = offsetFromFront(s, pos - 1);
-    const qsizetype end = begin + offsetFromFront(s.mid(begin), n);
-    return s.mid(begin, end - begin).toString();
+    const qsizetype end = begin + offsetFromFront(s.sliced(begin), n);
+    return s.sliced(begin, end - begin);
 }
 
-QString at(QStringView s, qsizetype pos)
+QStringView at(QStringView s, qsizetype pos)
 {
     return mid(s, pos, 1);
 }
 
-QString left(QStringView s, qsizetype n)
+QStringView left(QStringView s, qsizetype n)
 {
     return mid(s, 1, n);
 }
 
-QString right(QStringView s, qsizetype n)
+QStringView right(QStringView s, qsizetype n)
 {
     if (n <= 0)
-        return QString();
-    return s.mid(offsetFromBack(s, n)).toString();
+        return QStringView();
+    return s.sliced(offsetFromBack(s, n));
 }
 
 bool startsWith(QStringView s, QStringView prefix)
 {
     // Prefixes are whole characters, so a UTF-16 comparison never splits one.
     return s.startsWith(prefix, Qt::CaseSensitive);
+}
+
+QString fixed(QStringView tableText)
+{
+    return QString::fromRawData(tableText.data(), tableText.size());
 }
 
 bool isDigit(QStringView character)

@@ -14,15 +14,22 @@ namespace tallisk::text {
 
 // The number of characters of `s`.
 qsizetype length(QStringView s);
+// The helpers that take characters return views into `s`: they copy nothing, and a view lives
+// only as long as the text it was taken from. Where one becomes a field, the caller copies it.
 // The character at position `pos` (1-based), or the empty text past the end.
-QString at(QStringView s, qsizetype pos);
+QStringView at(QStringView s, qsizetype pos);
 // Up to `n` characters from position `pos` (1-based).
-QString mid(QStringView s, qsizetype pos, qsizetype n);
+QStringView mid(QStringView s, qsizetype pos, qsizetype n);
 // The first / last `n` characters; the whole text when it is shorter.
-QString left(QStringView s, qsizetype n);
-QString right(QStringView s, qsizetype n);
+QStringView left(QStringView s, qsizetype n);
+QStringView right(QStringView s, qsizetype n);
 // Whether `s` starts with `prefix` exactly (case-sensitive).
 bool startsWith(QStringView s, QStringView prefix);
+
+// A text of the decoder's fixed tables as a QString that shares the table's storage rather
+// than copying it, so writing one into a field allocates nothing. Only for texts with static
+// storage duration (string literals).
+QString fixed(QStringView tableText);
 
 // A single character that is one of 0 to 9 (no other script's digits).
 bool isDigit(QStringView character);
