@@ -1,0 +1,344 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// In-process benchmarks: one decode pass against a floor that does only the target's share of
+// the work, rendering the export, very long lines, and the per-record steps of a batch.
+#include "BenchCodes.h"
+#include "DecodeCommand.h"
+#include "DecodePass.h"
+#include "DecodeRecord.h"
+#include "FieldTable.h"
+#include "HtmlTable.h"
+#include "JsonLineWriter.h"
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <vector>
+
+using namespace tallisk;
+using namespace tallisk::bench;
+
+namespace {
+
+// A code ready to decode, with what its pass writes, for the floor to write the same.
+struct PreparedCode
+{
+    QString line1, line2, line3;
+    FieldTexts written;
+    QString modelName;
+    PassOutcome outcome = PassOutcome::Completed;
+    QByteArray batchLine; // the record as a batch file holds it, line ending included
+};
+
+PreparedCode prepare(const BenchCode& code)
+{
+    PreparedCode prepared;
+    prepared.line1 = QString::fromLatin1(code.line1);
+    prepared.line2 = QString::fromLatin1(code.line2);
+    prepared.line3 = QString::fromLatin1(code.line3);
+    DecodeRecord record(prepared.line1, prepared.line2, prepared.line3);
+    prepared.outcome = runDecodePass(record);
+    prepared.written = record.fieldTexts();
+    prepared.modelName = record.modelName();
+    prepared.batchLine =
+        (prepared.line1 + u'\t' + prepared.line2 + u'\t' + prepared.line3 + u'\n').toUtf8();
+    return prepared;
+}
+
+const std::vector<PreparedCode>& mixed()
+{
+    static const std::vector<PreparedCode> codes = [] {
+        std::vector<PreparedCode> prepared;
+        for (const BenchCode& code : mixedCodes())
+            prepared.push_back(prepare(code));
+        return prepared;
+    }();
+    return codes;
+}
+
+const PreparedCode& example()
+{
+    static const PreparedCode code = prepare(workedExample());
+    return code;
+}
+
+// The target's share of a pass and nothing else: empty the seventeen fields, then write each
+// one the text the pass would leave there.
+void clearAndWrite(DecodeRecord& record, const FieldTexts& texts)
+{
+    record.ClearLbl();
+    for (const FieldInfo& info : fieldTable())
+        record.setField(info.field, texts[fieldIndex(info.field)]);
+}
+
+// "Check" pressed again on the worked example: the same record, pass after pass. The example
+// shows no message, so nothing accumulates between passes.
+void BM_DecodePass_WorkedExample(benchmark::State& state)
+{
+    const PreparedCode& code = example();
+    DecodeRecord record(code.line1, code.line2, code.line3);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(runDecodePass(record));
+        benchmark::ClobberMemory();
+    }
+    if (record.field(Field::Core) != u"Barton" || !record.messages().isEmpty())
+        state.SkipWithError("the worked example did not decode as a Barton");
+}
+BENCHMARK(BM_DecodePass_WorkedExample);
+
+void BM_Floor_WorkedExample(benchmark::State& state)
+{
+    const PreparedCode& code = example();
+    DecodeRecord record(code.line1, code.line2, code.line3);
+    for (auto _ : state) {
+        clearAndWrite(record, code.written);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Floor_WorkedExample);
+
+// One pass per iteration over the mixed set in turn, each on a fresh record as a batch
+// decodes it (a declined code's message would otherwise pile up on a reused one).
+void BM_DecodePass_Mixed(benchmark::State& state)
+{
+    const std::vector<PreparedCode>& codes = mixed();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const PreparedCode& code = codes[next];
+        next = next + 1 == codes.size() ? 0 : next + 1;
+        DecodeRecord record(code.line1, code.line2, code.line3);
+        benchmark::DoNotOptimize(runDecodePass(record));
+        benchmark::DoNotOptimize(record);
+    }
+}
+BENCHMARK(BM_DecodePass_Mixed);
+
+void BM_Floor_Mixed(benchmark::State& state)
+{
+    const std::vector<PreparedCode>& codes = mixed();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const PreparedCode& code = codes[next];
+        next = next + 1 == codes.size() ? 0 : next + 1;
+        DecodeRecord record(code.line1, code.line2, code.line3);
+        clearAndWrite(record, code.written);
+        benchmark::DoNotOptimize(record);
+    }
+}
+BENCHMARK(BM_Floor_Mixed);
+
+void BM_RenderExport_WorkedExample(benchmark::State& state)
+{
+    const PreparedCode& code = example();
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray html = HtmlTable::render(code.modelName, code.written);
+        bytes = html.size();
+        benchmark::DoNotOptimize(html.constData());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+}
+BENCHMARK(BM_RenderExport_WorkedExample);
+
+// The worked example with each of its three lines stretched to `chars` characters by filler
+// in the middle, where the pass reads nothing: ASCII, or a character outside the BMP (wide=1).
+void BM_DecodePass_LongLines(benchmark::State& state)
+{
+    const qsizetype chars = state.range(0);
+    const bool wide = state.range(1) != 0;
+    const QString line1 = paddedLine("AXDA2500DKV4D", "", chars, wide);
+    const QString line2 = paddedLine("ABCDEFG18HIJ", "1234", chars, wide);
+    const QString line3 = paddedLine("JIUHB0312", "XPMW", chars, wide);
+    const FieldTexts expected = example().written;
+    bool same = true;
+    for (auto _ : state) {
+        DecodeRecord record(line1, line2, line3);
+        benchmark::DoNotOptimize(runDecodePass(record));
+        same = same && record.fieldTexts() == expected;
+    }
+    if (!same)
+        state.SkipWithError("the stretched lines did not decode as the worked example");
+    state.counters["chars"] = static_cast<double>(chars);
+}
+BENCHMARK(BM_DecodePass_LongLines)
+    ->ArgNames({"chars", "wide"})
+    ->ArgsProduct({{1'000'000, 10'000'000}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The per-record steps of `tallisk-decode --batch`, apart, over the mixed set: reading the
+// record (UTF-8 and TAB split, as the command does), the pass, and writing its JSON line.
+QStringList splitBatchLine(const QByteArray& line)
+{
+    QByteArray bytes = line;
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return text.split(u'\t');
+}
+
+QByteArray jsonLine(const DecodeRecord& record, PassOutcome outcome, qint64 number)
+{
+    QJsonObject object = DecodeCommand::resultJson(record, outcome);
+    object.insert(QStringLiteral("record"), number);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+void BM_BatchStep_ReadRecord(benchmark::State& state)
+{
+    const std::vector<PreparedCode>& codes = mixed();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const QStringList lines = splitBatchLine(codes[next].batchLine);
+        next = next + 1 == codes.size() ? 0 : next + 1;
+        benchmark::DoNotOptimize(lines.constData());
+    }
+}
+BENCHMARK(BM_BatchStep_ReadRecord);
+
+const std::vector<std::pair<DecodeRecord, PassOutcome>>& decodedMixed()
+{
+    static const std::vector<std::pair<DecodeRecord, PassOutcome>> decoded = [] {
+        std::vector<std::pair<DecodeRecord, PassOutcome>> passes;
+        for (const PreparedCode& code : mixed()) {
+            DecodeRecord record(code.line1, code.line2, code.line3);
+            const PassOutcome outcome = runDecodePass(record);
+            passes.emplace_back(std::move(record), outcome);
+        }
+        return passes;
+    }();
+    return decoded;
+}
+
+void BM_BatchStep_WriteJson(benchmark::State& state)
+{
+    const std::vector<std::pair<DecodeRecord, PassOutcome>>& decoded = decodedMixed();
+    std::size_t next = 0;
+    qint64 number = 0;
+    for (auto _ : state) {
+        const QByteArray line = jsonLine(decoded[next].first, decoded[next].second, ++number);
+        next = next + 1 == decoded.size() ? 0 : next + 1;
+        benchmark::DoNotOptimize(line.constData());
+    }
+}
+BENCHMARK(BM_BatchStep_WriteJson);
+
+// The JSON step in its two halves: building the object, and serialising a built one.
+void BM_BatchStep_BuildJson(benchmark::State& state)
+{
+    const std::vector<std::pair<DecodeRecord, PassOutcome>>& decoded = decodedMixed();
+    std::size_t next = 0;
+    qint64 number = 0;
+    for (auto _ : state) {
+        QJsonObject object = DecodeCommand::resultJson(decoded[next].first, decoded[next].second);
+        object.insert(QStringLiteral("record"), ++number);
+        next = next + 1 == decoded.size() ? 0 : next + 1;
+        benchmark::DoNotOptimize(object);
+    }
+}
+BENCHMARK(BM_BatchStep_BuildJson);
+
+void BM_BatchStep_SerializeJson(benchmark::State& state)
+{
+    std::vector<QJsonDocument> documents;
+    qint64 number = 0;
+    for (const auto& [record, outcome] : decodedMixed()) {
+        QJsonObject object = DecodeCommand::resultJson(record, outcome);
+        object.insert(QStringLiteral("record"), ++number);
+        documents.emplace_back(object);
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const QByteArray line = documents[next].toJson(QJsonDocument::Compact);
+        next = next + 1 == documents.size() ? 0 : next + 1;
+        benchmark::DoNotOptimize(line.constData());
+    }
+}
+BENCHMARK(BM_BatchStep_SerializeJson);
+
+// The JSON step written directly (JsonLineWriter), after checking that it gives the command's
+// bytes for every mixed code and for a record of hostile text.
+void BM_BatchStep_DirectJson(benchmark::State& state)
+{
+    std::vector<std::pair<DecodeRecord, PassOutcome>> decoded = decodedMixed();
+    DecodeRecord hostile(QStringLiteral("AX\"\\\t\u00B0\u20AC") + QChar(0xD800) +
+                             QString::fromUcs4(U"\U0001D7CF", 1),
+                         QStringLiteral("x\r\ny") + QChar(0x01) + QChar(0xDC00), QString());
+    const PassOutcome hostileOutcome = runDecodePass(hostile);
+    decoded.emplace_back(std::move(hostile), hostileOutcome);
+
+    const JsonLineWriter writer;
+    QByteArray line;
+    qint64 number = 0;
+    for (const auto& [record, outcome] : decoded) {
+        writer.write(line, record, outcome, ++number);
+        if (line != jsonLine(record, outcome, number)) {
+            state.SkipWithError("the direct writer's line differs from the command's");
+            return;
+        }
+    }
+    decoded.pop_back(); // time the mixed codes only, as the other steps
+    std::size_t next = 0;
+    for (auto _ : state) {
+        writer.write(line, decoded[next].first, decoded[next].second, ++number);
+        next = next + 1 == decoded.size() ? 0 : next + 1;
+        benchmark::DoNotOptimize(line.constData());
+    }
+}
+BENCHMARK(BM_BatchStep_DirectJson);
+
+void BM_BatchStep_WholeRecord(benchmark::State& state)
+{
+    const std::vector<PreparedCode>& codes = mixed();
+    std::size_t next = 0;
+    qint64 number = 0;
+    for (auto _ : state) {
+        const QStringList lines = splitBatchLine(codes[next].batchLine);
+        next = next + 1 == codes.size() ? 0 : next + 1;
+        DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
+        const PassOutcome outcome = runDecodePass(record);
+        const QByteArray line = jsonLine(record, outcome, ++number);
+        benchmark::DoNotOptimize(line.constData());
+    }
+}
+BENCHMARK(BM_BatchStep_WholeRecord);
+
+// The same three stretched lines through the whole batch path: the record's bytes read as
+// UTF-8 and split, the pass, and the JSON line, which carries the three lines back out. Every
+// step has to touch each character, so this one grows with the length; it must not grow faster.
+void BM_BatchStep_LongRecord(benchmark::State& state)
+{
+    const qsizetype chars = state.range(0);
+    const bool wide = state.range(1) != 0;
+    const QByteArray record = (paddedLine("AXDA2500DKV4D", "", chars, wide) + u'\t' +
+                               paddedLine("ABCDEFG18HIJ", "1234", chars, wide) + u'\t' +
+                               paddedLine("JIUHB0312", "XPMW", chars, wide) + u'\n')
+                                  .toUtf8();
+    qsizetype written = 0;
+    for (auto _ : state) {
+        const QStringList lines = splitBatchLine(record);
+        DecodeRecord decoded(lines.value(0), lines.value(1), lines.value(2));
+        const PassOutcome outcome = runDecodePass(decoded);
+        const QByteArray line = jsonLine(decoded, outcome, 1);
+        written = line.size();
+        benchmark::DoNotOptimize(line.constData());
+    }
+    if (written < record.size())
+        state.SkipWithError("the JSON line is shorter than the record it carries");
+    state.counters["chars"] = static_cast<double>(chars);
+}
+BENCHMARK(BM_BatchStep_LongRecord)
+    ->ArgNames({"chars", "wide"})
+    ->ArgsProduct({{1'000'000, 10'000'000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
