@@ -29,24 +29,6 @@ QString tr(const char* text)
 
 constexpr const char* kProgram = "tallisk-decode";
 
-// One batch line as its code lines: UTF-8, TAB-separated, the line ending not included.
-// Returns the reason when the record cannot be read.
-QString splitRecord(QByteArray bytes, QStringList* lines)
-{
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return tr("invalid UTF-8");
-    *lines = text.split(u'\t');
-    if (lines->size() > 3)
-        return tr("more than three fields (%1)").arg(lines->size());
-    return QString();
-}
-
 DecodeRecord decode(const QStringList& lines, PassOutcome* outcome)
 {
     DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
@@ -67,6 +49,22 @@ QString identifiedLine(const std::optional<PartIdentity>& identity)
 DecodeCommand::DecodeCommand(QIODevice& in, QIODevice& out, QIODevice& err)
     : m_in(in), m_out(out), m_err(err)
 {}
+
+QString DecodeCommand::splitRecord(QByteArray bytes, QStringList* lines)
+{
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return tr("invalid UTF-8");
+    *lines = text.split(u'\t');
+    if (lines->size() > 3)
+        return tr("more than three fields (%1)").arg(lines->size());
+    return QString();
+}
 
 QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome outcome)
 {

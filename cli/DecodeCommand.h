@@ -27,6 +27,10 @@ public:
     // `arguments` starts with the program's name, as QCoreApplication::arguments() does.
     int run(const QStringList& arguments);
 
+    // One batch line as its code lines: UTF-8, TAB-separated, the line ending not included.
+    // Returns the reason when the record cannot be read, or the empty text.
+    static QString splitRecord(QByteArray bytes, QStringList* lines);
+
     // The JSON form of one pass's result.
     static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
 
