@@ -87,15 +87,18 @@ void decodeLineOneFields(DecodeTarget& target, const QString& line1, const QStri
         target.setField(Field::PerfRating, target.field(Field::PerfRating) + u'+');
     }
 
-    writeCode(target, Field::PackageType, kPackages, text::at(line1, p + r + 1));
-    writeCode(target, Field::OperatingVoltage, kVoltages, text::at(line1, p + r + 2));
-    writeCode(target, Field::OperatingTemperature, kTemperatures, text::at(line1, p + r + 3));
-    const QStringView cacheDigit = text::at(line1, p + r + 4);
+    // The five code letters follow the rating; taken once, so each is found without walking
+    // the line from its start again.
+    const QStringView codes = text::mid(line1, p + r + 1, 5);
+    writeCode(target, Field::PackageType, kPackages, text::at(codes, 1));
+    writeCode(target, Field::OperatingVoltage, kVoltages, text::at(codes, 2));
+    writeCode(target, Field::OperatingTemperature, kTemperatures, text::at(codes, 3));
+    const QStringView cacheDigit = text::at(codes, 4);
     if (const QStringView l2 = lookUp(kL2Caches, cacheDigit); !l2.isNull()) {
         target.setField(Field::L1Cache, text::fixed(kL1Cache));
         target.setField(Field::L2Cache, text::fixed(l2));
     }
-    writeCode(target, Field::Fsb, kBuses, text::at(line1, p + r + 5));
+    writeCode(target, Field::Fsb, kBuses, text::at(codes, 5));
 }
 
 } // namespace tallisk

@@ -31,8 +31,9 @@ Group groupOf(const QString& model)
 // 0 when there is none.
 qsizetype steppingLength(QStringView steppingLine)
 {
+    const QStringView scanned = text::mid(steppingLine, 2, 7); // positions 2 to 8
     for (qsizetype pos = 2; pos <= 8; ++pos) {
-        if (text::isDigit(text::at(steppingLine, pos)))
+        if (text::isDigit(text::at(scanned, pos - 1)))
             return pos - 1;
     }
     return 0;
