@@ -2,17 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // libFuzzer target: the input is three lines of a marking code; one full decode pass runs over
-// them as "Check" would, and the result is rendered as the HTML export. Besides crashes and
-// sanitizer reports, it aborts on any broken promise of the decoder or the export.
+// them as "Check" would, and the result is rendered as the HTML export. The same bytes then go
+// through tallisk-decode's batch path as one record, identification included. Besides crashes
+// and sanitizer reports, it aborts on any broken promise of the decoder, the export or the
+// command.
+#include "DecodeCommand.h"
 #include "DecodePass.h"
 #include "DecodeRecord.h"
 #include "FieldTable.h"
 #include "HtmlTable.h"
+#include "PartTable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -171,6 +179,77 @@ void checkRendering(const DecodeRecord& record)
     }
 }
 
+// The three lines' bytes as one record of `tallisk-decode --batch`: the command's split is
+// lossless or names why it refused, and its JSON line is one line that reads back as exactly the
+// pass's result, with an identity only for a part the table knows.
+void checkBatchRecord(const QByteArrayView (&parts)[3])
+{
+    const QByteArray bytes =
+        parts[0].toByteArray() + '\t' + parts[1].toByteArray() + '\t' + parts[2].toByteArray();
+    QStringList lines;
+    const QString problem = DecodeCommand::splitRecord(bytes, &lines);
+    if (!problem.isEmpty()) {
+        // Only invalid UTF-8 or a TAB too many may be refused; ASCII in three fields never is.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        check(!ascii || bytes.count('\t') > 2, "batch refused a readable record", problem);
+        return;
+    }
+    QByteArray expected = bytes;
+    if (expected.endsWith('\n'))
+        expected.chop(1);
+    if (expected.endsWith('\r'))
+        expected.chop(1);
+    check(lines.size() <= 3 && lines.join(u'\t').toUtf8() == expected,
+          "batch split lost or changed bytes");
+
+    DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
+    const PassOutcome outcome = runDecodePass(record);
+    QJsonObject object = DecodeCommand::resultJson(record, outcome);
+    DecodeCommand::addIdentity(object, record.line1());
+    object.insert(QStringLiteral("record"), 1);
+    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    check(!line.contains('\n') && !line.contains('\r'), "batch JSON is not one line");
+
+    QJsonParseError error;
+    const QJsonObject read = QJsonDocument::fromJson(line, &error).object();
+    check(error.error == QJsonParseError::NoError, "batch JSON does not parse",
+          error.errorString());
+    check(read.value(u"line1").toString() == record.line1() &&
+              read.value(u"line2").toString() == record.line2() &&
+              read.value(u"line3").toString() == record.line3(),
+          "batch JSON lost a line");
+    check(read.value(u"model_name").toString() == record.modelName(), "batch JSON caption");
+    const QJsonObject fields = read.value(u"fields").toObject();
+    check(fields.size() == kFieldCount, "batch JSON field count");
+    for (const FieldInfo& info : fieldTable())
+        check(fields.value(QLatin1StringView(info.jsonKey)).toString() == record.field(info.field),
+              "batch JSON field", QString::fromLatin1(info.jsonKey));
+    QStringList messages;
+    for (const QJsonValue& message : read.value(u"messages").toArray())
+        messages << message.toString();
+    check(messages == record.messages(), "batch JSON messages");
+    check(read.value(u"completed").toBool() == (outcome == PassOutcome::Completed),
+          "batch JSON completed");
+
+    // An identity names exactly the typed part; suggestions are only for unknown lines, few,
+    // and each a part the table knows.
+    const PartTable& table = PartTable::instance();
+    const QJsonValue identity = read.value(u"identity");
+    const QJsonArray suggestions = read.value(u"suggestions").toArray();
+    if (identity.isObject()) {
+        check(identity.toObject().value(u"part").toString() == record.line1(),
+              "identity of another part");
+        check(suggestions.isEmpty(), "suggestions beside an identity");
+    } else {
+        check(identity.isNull() && !table.identify(record.line1()), "identity missing");
+        check(suggestions.size() <= 5, "more than five suggestions");
+        for (const QJsonValue& part : suggestions)
+            check(table.identify(part.toString()).has_value(), "suggestion of an unknown part",
+                  part.toString());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -224,5 +303,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(record.fieldTexts() == first && record.modelName() == again.modelName(),
           "repeated pass, other result");
     check(record.messages().mid(shown) == again.messages(), "repeated pass, other messages");
+
+    checkBatchRecord(parts);
     return 0;
 }
