@@ -8,8 +8,8 @@ set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
 # Tests run the window offscreen and under Xvfb, validate the desktop files, compile the
-# Windows resource, fuzz with clang's libFuzzer and build the benchmarks.
-test_packages=(xvfb xauth fonts-dejavu-core file desktop-file-utils appstream
+# Windows resource, check the format, fuzz with clang's libFuzzer and build the benchmarks.
+test_packages=(xvfb xauth fonts-dejavu-core file desktop-file-utils appstream clang-format
                binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev)
 
 case "${1:-build}" in
