@@ -46,8 +46,7 @@ constexpr int kMainWindowWidth = 369;
 
 struct ToolRun
 {
-    bool finished = false;
-    int exitCode = -1;
+    int exitCode = -1; // also when the tool did not end in time
     QString output;
 };
 
@@ -56,9 +55,8 @@ ToolRun runTool(const QString& tool, const QStringList& arguments)
     QProcess process;
     process.start(tool, arguments);
     ToolRun run;
-    run.finished = process.waitForFinished(static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(kToolTimeout).count()));
-    if (!run.finished) {
+    if (!process.waitForFinished(static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(kToolTimeout).count()))) {
         process.kill();
         process.waitForFinished();
         return run;
