@@ -27,8 +27,8 @@ if [ "${3:-}" != --on-display ]; then
     mkdir -p "$(dirname "$output")"
     rm -f "$output"
     # A fixed screen and density, so that the picture does not depend on the machine; the
-    # whole run is bounded.
-    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    # whole run is bounded. The server stays up between the short xdotool runs (-noreset).
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" \
         "$0" "$build_dir" "$(realpath -m "$output")" --on-display
     [ -s "$output" ] || fail "no picture was saved"
     echo "screenshot: saved $output"
