@@ -129,13 +129,14 @@ ChildProcess::Result ChildProcess::run(const Options& options)
                 continue;
             if (got <= 0)
                 break; // end of output: the child closed it or exited
-            const double now = since(start);
             result.output.append(buffer, static_cast<std::size_t>(got));
-            if (result.markerSeconds == 0 && !options.marker.empty() &&
-                result.output.find(options.marker) != std::string::npos)
-                result.markerSeconds = now;
         }
         close(pipeEnds[0]);
+    } else if (options.driver) {
+        const double spawnedAt = std::chrono::duration<double>(start.time_since_epoch()).count();
+        result.driven = options.driver(spawnedAt, spawnedAt + options.timeoutSeconds);
+        if (!result.driven)
+            kill(pid, SIGKILL);
     }
 
     if (!result.timedOut && !awaitExit(pid, start, options.timeoutSeconds))

@@ -2,21 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tallisk::bench {
 
-// Runs one program as a child and measures it from the outside: wall time from spawn to exit,
-// optionally the time until a given text first appears on its standard output, and its peak
-// resident memory as the kernel accounts it (wait4's ru_maxrss), which costs the child nothing.
+// Runs one program as a child and measures it from the outside: wall time from spawn to exit
+// and its peak resident memory as the kernel accounts it (wait4's ru_maxrss), which costs the
+// child nothing. A driver may work the child while it runs (a window program, through the X
+// display).
 class ChildProcess
 {
 public:
     enum class Output
     {
         Discard, // standard output to /dev/null
-        Capture, // standard output read back, and scanned for the marker
+        Capture, // standard output read back
         File,    // standard output written to `outputFile`
     };
 
@@ -26,7 +28,10 @@ public:
         std::vector<std::string> environment; // NAME=value, added to this process's own
         Output output = Output::Discard;
         std::string outputFile;
-        std::string marker; // with Capture: the text whose first appearance is timed
+        // Called once the child is running, with the steady-clock second (steadySeconds()) of
+        // its spawn and the deadline; returns false when the child did not do what it should,
+        // which kills it. Not together with Capture.
+        std::function<bool(double spawnedAt, double deadline)> driver;
         double timeoutSeconds = 120;
     };
 
@@ -35,9 +40,9 @@ public:
         bool started = false;
         bool exitedNormally = false;
         int exitStatus = -1;
-        bool timedOut = false;    // killed at the deadline
-        double seconds = 0;       // spawn to exit
-        double markerSeconds = 0; // spawn to the read that brought the marker; 0 if none did
+        bool timedOut = false; // killed at the deadline
+        bool driven = true;    // the driver, if any, returned true
+        double seconds = 0;    // spawn to exit
         long peakRssKiB = 0;
         std::string output; // with Capture
     };

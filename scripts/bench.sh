@@ -298,14 +298,16 @@ cat <<EOF
 
 ## Window (\`tallisk-bench-process\` under \`xvfb-run -a\`, 10 repetitions)
 
-Both programs run on the same Xvfb server with \`QT_QPA_PLATFORM=xcb\`: the real \`tallisk\`
-with \`TALLISK_TEST_WINDOW_LOG=1\`, and \`tallisk-bench-bare-window\`, a bare Qt program that shows
-a \`QMessageBox\` the same way (critical icon, OK, six lines of text, no owner) before a plain
-\`QMainWindow\`. Each prints a \`shown QMessageBox ...\` line when its notice is shown, presses OK
-300 ms later, and closes its main window 300 ms after that is shown, so both exit by
-themselves. Start-up is the time from spawn to that line on the child's standard output; memory
-is the peak resident memory of the whole run (\`ru_maxrss\` from \`wait4\`), the main window
-included. One untimed run of each comes first.
+Both programs run unchanged on the same Xvfb server with \`QT_QPA_PLATFORM=xcb\`, and are
+worked from outside the same way: the real \`tallisk\`, and \`tallisk-bench-bare-window\`, a
+bare Qt program that shows a \`QMessageBox\` the same way (critical icon, OK, six lines of text,
+no owner) before a plain \`QMainWindow\` with File, Exit. The benchmark watches the display
+through libxcb for top-level windows being mapped; once the notice is mapped and has the
+keyboard focus it waits 200 ms and presses Return with \`xdotool\`, then, once the main
+window is mapped and focused, 200 ms later Alt+F and X, so both end by File, Exit. Start-up is
+the time from spawn to the notice being mapped on the display; memory is the peak resident
+memory of the whole run (\`ru_maxrss\` from \`wait4\`), the main window included. One untimed
+run of each comes first.
 
 | | Start-up to the notice | Peak RSS |
 |---|---|---|

@@ -27,7 +27,7 @@ done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT INT TERM
 
-cmake --build "$build_dir" --target tallisk tallisk-decode tallisk_artwork >/dev/null
+cmake --build "$build_dir" --target tallisk tallisk-decode tallisk_artwork tallisk_changelog >/dev/null
 cmake --install "$build_dir" --prefix "$scratch/prefix" >/dev/null
 share=$scratch/prefix/share
 

@@ -3,19 +3,29 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs the Debian packages the build needs, or says which are missing.
-# Usage: scripts/deps.sh build|test
+# Usage: scripts/deps.sh build|test|screenshot|package
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
-# Tests run the window offscreen and under Xvfb, validate the desktop files, compile the
-# Windows resource, check the format, fuzz with clang's libFuzzer and build the benchmarks.
-test_packages=(xvfb xauth fonts-dejavu-core file desktop-file-utils appstream clang-format
-               binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev)
+# Tests run the window offscreen and under Xvfb (driven with xdotool, read with x11-utils'
+# xwininfo), validate the desktop files, compile the Windows resource, check the format, fuzz
+# with clang's libFuzzer and build the benchmarks (which watch the window's start-up through
+# libxcb).
+test_packages=(xvfb xauth xdotool x11-utils fonts-dejavu-core file desktop-file-utils appstream
+               clang-format binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev
+               libxcb1-dev)
+# scripts/screenshot.sh: the window on Xvfb, typed into with xdotool, grabbed with ImageMagick.
+screenshot_packages=(xvfb xauth xdotool imagemagick)
+# scripts/check-package.sh: the Debian package's dependencies (dpkg-shlibdeps), its lint and
+# a look at its files.
+package_packages=(dpkg-dev lintian file)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+    screenshot) wanted=("${build_packages[@]}" "${screenshot_packages[@]}") ;;
+    package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
+    *) echo "usage: $0 build|test|screenshot|package" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartupProbe.h"
 #include "frmMain.h"
 #include "modMain.h"
 
@@ -10,7 +9,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     tallisk::modMain::setUpApplication(app);
-    tallisk::StartupProbe::installFromEnvironment();
 
     tallisk::frmMain window;
     window.startUp();
