@@ -6,11 +6,16 @@
 # Usage: scripts/deps.sh build|test
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+# fonts-liberation2: the windows' font (Liberation Sans, with the metrics of the dialog font
+# their layout was drawn for).
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                fonts-liberation2)
 # Tests run the window offscreen and under Xvfb, validate the desktop files, compile the
-# Windows resource, fuzz with clang's libFuzzer and build the benchmarks.
+# Windows resource, fuzz with clang's libFuzzer, build the benchmarks and check the translation
+# template (lupdate).
 test_packages=(xvfb xauth fonts-dejavu-core file desktop-file-utils appstream
-               binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev)
+               binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev
+               qt6-l10n-tools)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;

@@ -112,7 +112,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildResultFrame(QWidget* client)
 {
-    m_frame2 = new QGroupBox(QString::fromLatin1(kWaitingCaption), client);
+    m_frame2 = new QGroupBox(QCoreApplication::translate("DecodeTarget", kWaitingCaption), client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setGeometry(twipsRect(0, 0, 5535, 4815));
     m_frame2->setAutoFillBackground(true);

@@ -22,10 +22,11 @@ namespace tallisk::modMain {
 
 namespace {
 
-QString tr(const char* text)
+// The module's translation context; a class, so that lupdate files the texts under it.
+class Texts
 {
-    return QCoreApplication::translate("modMain", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(modMain)
+};
 
 // The desktop's own opener, as the platform provides it.
 bool platformShellOpen(const QString& target)
@@ -62,7 +63,7 @@ QString applicationTitle()
 
 QString creditLine()
 {
-    return tr("Copyright \u00A9 2026 The Tallisk developers");
+    return Texts::tr("Copyright \u00A9 2026 The Tallisk developers");
 }
 
 QIcon applicationIcon()
@@ -94,14 +95,14 @@ void ChipUnsupported(QWidget* owner, const QString& modelName)
 
 void showUnexpectedError(QWidget* owner)
 {
-    MessageBoxes::show(owner, QMessageBox::Critical, tr("Error"),
-                       tr("An unexpected error has occured!"), QMessageBox::Ok);
+    MessageBoxes::show(owner, QMessageBox::Critical, Texts::tr("Error"),
+                       Texts::tr("An unexpected error has occured!"), QMessageBox::Ok);
 }
 
 QString bugReportLink()
 {
     return QStringLiteral("mailto:") + QStringLiteral(TALLISK_BUG_ADDRESS) +
-           QStringLiteral("?subject=") + tr("Reporting a bug or error in Tallisk");
+           QStringLiteral("?subject=") + Texts::tr("Reporting a bug or error in Tallisk");
 }
 
 bool ShellOpen(const QString& target)
