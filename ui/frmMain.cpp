@@ -269,8 +269,9 @@ void frmMain::Command2_Click()
 
 void frmMain::Command3_Click()
 {
-    const QString directory = TableFileWriter::programDirectory();
-    if (!TableFileWriter::exportTable(*this, TableFileWriter::tablePath(directory))) {
+    const QString directory = TableFileWriter::exportDirectory();
+    if (directory.isEmpty() ||
+        !TableFileWriter::exportTable(*this, TableFileWriter::tablePath(directory))) {
         modMain::showUnexpectedError(this);
         return;
     }
