@@ -74,6 +74,20 @@ QIcon applicationIcon()
     return QIcon::fromTheme(QStringLiteral("org.tallisk.Tallisk"), fallback);
 }
 
+QFont dialogFont()
+{
+#ifdef Q_OS_WIN
+    // The logical dialog font of the system, as its own dialogs use it.
+    QFont font(QStringLiteral("MS Shell Dlg 2"));
+#else
+    QFont font(QStringLiteral("Liberation Sans"));
+#endif
+    // Without the named face (not installed), another sans-serif rather than a serif one.
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("tallisk"));
@@ -81,6 +95,8 @@ void setUpApplication(QApplication& app)
     // Lets Wayland compositors and docks match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tallisk.Tallisk"));
     app.setWindowIcon(applicationIcon());
+    // Application-wide, so menus and message boxes, windows of their own, have it too.
+    QApplication::setFont(dialogFont());
 }
 
 void showDecoderMessage(QWidget* owner, const QString& text)
