@@ -17,7 +17,7 @@ class ExportPlaces
 {
 public:
     ExportPlaces(const QString& programDirectory, const QString& home)
-        : m_home(qgetenv("HOME")), m_configHome(qgetenv("XDG_CONFIG_HOME")),
+        : m_homePath(home), m_home(qgetenv("HOME")), m_configHome(qgetenv("XDG_CONFIG_HOME")),
           m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
     {
         QStandardPaths::setTestModeEnabled(true);
@@ -41,8 +41,14 @@ public:
     {
         return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
+    // Whether the documents folder moved with the home (it does on Unix desktops).
+    bool documentsInHome() const
+    {
+        return documents() == m_homePath + QStringLiteral("/Documents");
+    }
 
 private:
+    QString m_homePath;
     QByteArray m_home;
     QByteArray m_configHome;
     bool m_hadConfigHome;

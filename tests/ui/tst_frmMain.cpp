@@ -718,7 +718,7 @@ void tst_frmMain::exportFromInstalledCopy()
         dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
     test::ExportPlaces places(program, home);
     const QString documents = test::ExportPlaces::documents();
-    if (documents != home + QStringLiteral("/Documents"))
+    if (!places.documentsInHome())
         QSKIP("the documents folder does not follow the home directory on this platform");
 
     type(kExample1, kExample2, kExample3);
