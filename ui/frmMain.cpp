@@ -10,7 +10,7 @@
 #include "modMain.h"
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -260,9 +260,12 @@ void frmMain::setModelName(const QString& name)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // A line longer than its box (a pasted one) shows its start again, not the middle where
-    // the cursor left it.
+    // the cursor left it, once the user moves on to another control. A menu opening or another
+    // window coming up front leaves the cursor where the user will come back to it.
     if (event->type() == QEvent::FocusOut) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             box->setCursorPosition(0);
     }
     return QMainWindow::eventFilter(watched, event);

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -540,6 +541,13 @@ void tst_TextFit::codeBoxScrollsBackWhenLeft()
     // Unscrolled, the cursor stands the text's width after the start; scrolled, less far.
     QCOMPARE(qAbs(end - start - width) <= 1, fits);
     QCOMPARE(misfit(typed, edit->font(), textArea(edit), 0, 1).isEmpty(), fits);
+
+    // A menu opening, or another window coming up front, is no moving on.
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(edit, &away);
+        QCOMPARE(edit->cursorPosition(), typed.size());
+    }
 
     nextEdit->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(nextEdit->hasFocus());
