@@ -22,11 +22,6 @@ namespace tallisk {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DecodeCommand", text);
-}
-
 constexpr const char* kProgram = "tallisk-decode";
 
 DecodeRecord decode(const QStringList& lines, PassOutcome* outcome)
@@ -39,8 +34,8 @@ DecodeRecord decode(const QStringList& lines, PassOutcome* outcome)
 // The line --identify adds after the seventeen rows.
 QString identifiedLine(const std::optional<PartIdentity>& identity)
 {
-    return (identity ? tr("Identified: %1").arg(identity->summary())
-                     : tr("Identified: not known")) +
+    return (identity ? DecodeCommand::tr("Identified: %1").arg(identity->summary())
+                     : DecodeCommand::tr("Identified: not known")) +
            u'\n';
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ enum class PassOutcome;
 // run it in-process.
 class DecodeCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
+
 public:
     // Exit statuses: EXIT_SUCCESS, EXIT_FAILURE when a message ended a single pass early,
     // kUsageError for a bad command line or a file that cannot be opened or written.

@@ -12,8 +12,8 @@ namespace tallisk {
 
 using FieldTexts = std::array<QString, kFieldCount>;
 
-// Model-name caption before any pass has recognised a family.
-inline constexpr const char* kWaitingCaption = "[ Waiting ]";
+// Model-name caption before any pass has recognised a family; a window shows it translated.
+inline constexpr const char* kWaitingCaption = QT_TRANSLATE_NOOP("DecodeTarget", "[ Waiting ]");
 
 // What a decode pass needs of its surroundings, and nothing more: the three lines as typed,
 // the seventeen fields and the model-name caption (read and write), and a modal message.

@@ -86,4 +86,12 @@ Family recogniseFamily(const QString& line1)
     return Family{};
 }
 
+QList<QStringView> familyPrefixes()
+{
+    QList<QStringView> prefixes;
+    for (const FamilyRow& row : kFamilies)
+        prefixes.append(row.prefix);
+    return prefixes;
+}
+
 } // namespace tallisk

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringView>
 
 namespace tallisk {
 
@@ -24,5 +26,9 @@ struct Family
 
 // Recognises the family of line 1 by the first matching prefix of the family table.
 Family recogniseFamily(const QString& line1);
+
+// The prefixes of the family table in the order they are tried, declined families included:
+// what a line 1 may begin with (the window's text-fit check builds the longest lines from them).
+QList<QStringView> familyPrefixes();
 
 } // namespace tallisk

@@ -4,52 +4,56 @@
 
 #include <QtGlobal>
 
+#include <string_view>
+
 namespace tallisk {
 
 namespace {
 
-#define CAPTION(text) QT_TRANSLATE_NOOP("FieldTable", text)
-
+// Captions are written out in full inside QT_TRANSLATE_NOOP, so that lupdate finds each under
+// the table's context; the export's row titles belong to the file format and stay as they are.
 constexpr std::array<FieldInfo, kFieldCount> kTable{{
-    {Field::Core, "lblCore", "lblInfoCore", CAPTION("Core"), CAPTION("Core"), "core"},
-    {Field::CpuModel, "lblCPUModel", "lblInfoCPUCore", CAPTION("CPU Model"), CAPTION("CPU Model"),
-     "cpu_model"},
-    {Field::PerfRating, "lblCPUPerfRating", "lblInfoPerfRating", CAPTION("Performance Rating"),
-     CAPTION("Performance Rating"), "performance_rating"},
-    {Field::WorkingFreq, "lblWorkingFreq", "lblInfoWorkingFreq", CAPTION("Working frequency"),
-     CAPTION("Working Frequency"), "working_frequency"},
-    {Field::PackageType, "lblPackageType", "lblInfoPackageType", CAPTION("Package Type"),
-     CAPTION("Package Type"), "package_type"},
+    {Field::Core, "lblCore", "lblInfoCore", QT_TRANSLATE_NOOP("FieldTable", "Core"), "Core",
+     "core"},
+    {Field::CpuModel, "lblCPUModel", "lblInfoCPUCore", QT_TRANSLATE_NOOP("FieldTable", "CPU Model"),
+     "CPU Model", "cpu_model"},
+    {Field::PerfRating, "lblCPUPerfRating", "lblInfoPerfRating",
+     QT_TRANSLATE_NOOP("FieldTable", "Performance Rating"), "Performance Rating",
+     "performance_rating"},
+    {Field::WorkingFreq, "lblWorkingFreq", "lblInfoWorkingFreq",
+     QT_TRANSLATE_NOOP("FieldTable", "Working frequency"), "Working Frequency",
+     "working_frequency"},
+    {Field::PackageType, "lblPackageType", "lblInfoPackageType",
+     QT_TRANSLATE_NOOP("FieldTable", "Package Type"), "Package Type", "package_type"},
     {Field::OperatingVoltage, "lblOperatingVoltage", "lblInfoOperatingVoltage",
-     CAPTION("Operating Voltage"), CAPTION("Operating Voltage"), "operating_voltage"},
+     QT_TRANSLATE_NOOP("FieldTable", "Operating Voltage"), "Operating Voltage",
+     "operating_voltage"},
     {Field::OperatingTemperature, "lblOperatingTemperature", "lblInfoOperatingTemperature",
-     CAPTION("Operating Temperature"), CAPTION("Operating Temperature (Max)"),
+     QT_TRANSLATE_NOOP("FieldTable", "Operating Temperature"), "Operating Temperature (Max)",
      "operating_temperature"},
-    {Field::L1Cache, "lblL1Cache", "lblInfoL1Cache", CAPTION("L1 Cache"), CAPTION("L1 Cache Size"),
-     "l1_cache"},
-    {Field::L2Cache, "lblL2Cache", "lblInfoL2Cache", CAPTION("L2 Cache"), CAPTION("L2 Cache Size"),
-     "l2_cache"},
-    {Field::Multiplier, "lblCPUMultiplier", "lblInfoMultiplier", CAPTION("Multiplier"),
-     CAPTION("Multiplier"), "multiplier"},
-    {Field::Fsb, "lblFSB", "lblInfoFSB", CAPTION("FSB Frequency"), CAPTION("FSB Frequency"),
-     "fsb_frequency"},
-    {Field::Stepping, "lblCPUStepping", "lblInfoStepping", CAPTION("Stepping Code"),
-     CAPTION("Stepping Code"), "stepping_code"},
-    {Field::ManYear, "lblManYear", "lblInfoManYear", CAPTION("Manufacture Year"),
-     CAPTION("Manufacture Year"), "manufacture_year"},
-    {Field::ManWeek, "lblManWeek", "lblInfoManWeek", CAPTION("Manufacture Week"),
-     CAPTION("Manufacture Week"), "manufacture_week"},
+    {Field::L1Cache, "lblL1Cache", "lblInfoL1Cache", QT_TRANSLATE_NOOP("FieldTable", "L1 Cache"),
+     "L1 Cache Size", "l1_cache"},
+    {Field::L2Cache, "lblL2Cache", "lblInfoL2Cache", QT_TRANSLATE_NOOP("FieldTable", "L2 Cache"),
+     "L2 Cache Size", "l2_cache"},
+    {Field::Multiplier, "lblCPUMultiplier", "lblInfoMultiplier",
+     QT_TRANSLATE_NOOP("FieldTable", "Multiplier"), "Multiplier", "multiplier"},
+    {Field::Fsb, "lblFSB", "lblInfoFSB", QT_TRANSLATE_NOOP("FieldTable", "FSB Frequency"),
+     "FSB Frequency", "fsb_frequency"},
+    {Field::Stepping, "lblCPUStepping", "lblInfoStepping",
+     QT_TRANSLATE_NOOP("FieldTable", "Stepping Code"), "Stepping Code", "stepping_code"},
+    {Field::ManYear, "lblManYear", "lblInfoManYear",
+     QT_TRANSLATE_NOOP("FieldTable", "Manufacture Year"), "Manufacture Year", "manufacture_year"},
+    {Field::ManWeek, "lblManWeek", "lblInfoManWeek",
+     QT_TRANSLATE_NOOP("FieldTable", "Manufacture Week"), "Manufacture Week", "manufacture_week"},
     {Field::ProductionBatch, "lblProductionBatch", "lblInfoProductionBatch",
-     CAPTION("Production Batch"), CAPTION("Production Batch"), "production_batch"},
+     QT_TRANSLATE_NOOP("FieldTable", "Production Batch"), "Production Batch", "production_batch"},
     // The caption label's name carries a stray "l"; it is the name the window has always used.
     {Field::ProductionNumber, "lblProductionNumber", "lblInfolProductionNumber",
-     CAPTION("Batch Production Number"), CAPTION("Batch Production Number"),
+     QT_TRANSLATE_NOOP("FieldTable", "Batch Production Number"), "Batch Production Number",
      "batch_production_number"},
     {Field::DowngradedFrom, "lblDowngradedFrom", "lblInfoDowngradedFrom",
-     CAPTION("Downgraded from"), CAPTION("Downgraded from"), "downgraded_from"},
+     QT_TRANSLATE_NOOP("FieldTable", "Downgraded from"), "Downgraded from", "downgraded_from"},
 }};
-
-#undef CAPTION
 
 // The table is indexed by the enum: keep the two in step at compile time.
 constexpr bool tableFollowsEnum()
@@ -61,6 +65,8 @@ constexpr bool tableFollowsEnum()
     return true;
 }
 static_assert(tableFollowsEnum(), "field table rows must follow the Field enum order");
+static_assert(std::string_view(kFieldTableContext) == "FieldTable",
+              "the captions above are marked under the translation context the readers use");
 
 } // namespace
 

@@ -32,8 +32,9 @@ enum class Field
 
 inline constexpr std::size_t kFieldCount = 17;
 
-// Everything that names a field. Captions and row titles are untranslated source texts
-// (marked for translation); object names and JSON keys are identifiers and never change.
+// Everything that names a field. Captions are untranslated source texts, marked for
+// translation; row titles are the export file's own texts; object names and JSON keys are
+// identifiers. None of them ever changes at run time.
 struct FieldInfo
 {
     Field field;
@@ -44,7 +45,7 @@ struct FieldInfo
     const char* jsonKey;     // key in the command's JSON output, e.g. "working_frequency"
 };
 
-// Translation context of the captions and row titles.
+// Translation context of the captions.
 inline constexpr const char* kFieldTableContext = "FieldTable";
 
 const std::array<FieldInfo, kFieldCount>& fieldTable();

@@ -7,51 +7,53 @@
 namespace tallisk::messages {
 
 namespace {
-QString tr(const char* text)
+// The messages' translation context; a class, so that lupdate files the texts under it.
+class Texts
 {
-    return QCoreApplication::translate("Decoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Decoder)
+};
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 } // namespace
 
 QString notFound()
 {
-    return tr("Error! CPU Identification String not found.. Aborting");
+    return Texts::tr("Error! CPU Identification String not found.. Aborting");
 }
 
 QString codeError(const QString& detail)
 {
-    return tr("There was an error with the string you entered - Please revise it.") + detail;
+    return Texts::tr("There was an error with the string you entered - Please revise it.") + detail;
 }
 
 QString chipUnsupported(const QString& modelName)
 {
-    return tr("Chip '%1' is currently unsupported by Tallisk").arg(modelName);
+    return Texts::tr("Chip '%1' is currently unsupported by Tallisk").arg(modelName);
 }
 
 QString steppingNotFound()
 {
-    return tr("Failed trying to retrieve stepping");
+    return Texts::tr("Failed trying to retrieve stepping");
 }
 
 QString lineTwoUnreadable()
 {
-    return tr("Error: Unable to read correct value in textbox two.");
+    return Texts::tr("Error: Unable to read correct value in textbox two.");
 }
 
 QString lineThreeUnreadable()
 {
-    return tr("Error: Unable to read correct value in textbox three.");
+    return Texts::tr("Error: Unable to read correct value in textbox three.");
 }
 
 QString lettersDetail()
 {
-    return kBlankLine + tr("A mistake was made with the first several letters of text in code one");
+    return kBlankLine +
+           Texts::tr("A mistake was made with the first several letters of text in code one");
 }
 
 QString didYouMeanDetail()
 {
-    return kBlankLine + tr("Did you mean 'AXDA' or 'AX' instead?");
+    return kBlankLine + Texts::tr("Did you mean 'AXDA' or 'AX' instead?");
 }
 
 } // namespace tallisk::messages

@@ -5,7 +5,9 @@
 #include "HtmlTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +23,13 @@ namespace {
 
 // Armed by the test seam; -1 when no failure is to be injected.
 std::atomic<qint64> injectedFailureAfter{-1};
+
+// Set by the test seam; empty for the real program directory.
+QString& programDirectoryStandIn()
+{
+    static QString directory;
+    return directory;
+}
 
 bool reportFailure(const QString& path, const QString& reason, QString* errorMessage)
 {
@@ -44,7 +53,24 @@ QString TableFileWriter::fileName()
 
 QString TableFileWriter::programDirectory()
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QString& standIn = programDirectoryStandIn();
+    return QDir::toNativeSeparators(standIn.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                      : standIn);
+}
+
+QString TableFileWriter::exportDirectory()
+{
+    const QString program = programDirectory();
+    // Whether this user may create files there (the system's own access check, so an
+    // administrator may, and nobody may on a read-only medium).
+    const QFileInfo programInfo(program);
+    if (programInfo.isDir() && programInfo.isWritable())
+        return program;
+
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir().mkpath(documents))
+        return QString();
+    return QDir::toNativeSeparators(documents);
 }
 
 QString TableFileWriter::tablePath(const QString& directory)
@@ -103,6 +129,11 @@ bool TableFileWriter::exportTable(const DecodeTarget& source, const QString& pat
 void TableFileWriter::failNextWriteAfter(qint64 bytes)
 {
     injectedFailureAfter.store(bytes < 0 ? -1 : bytes);
+}
+
+void TableFileWriter::setProgramDirectory(const QString& directory)
+{
+    programDirectoryStandIn() = directory;
 }
 
 } // namespace tallisk

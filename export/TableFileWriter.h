@@ -21,8 +21,15 @@ public:
     // "table.htm", the file the window's export writes.
     static QString fileName();
 
-    // The directory holding the program, as the platform gives it, in native separators.
+    // The directory holding the program, as the platform gives it, in native separators (or
+    // the stand-in a test has set).
     static QString programDirectory();
+
+    // Where the window's export writes: the program's directory when the program may write
+    // there (a copy run from its build or a portable folder); otherwise, as for a copy
+    // installed where only the administrator may write, the user's documents folder, created if
+    // missing. In native separators; the empty text when that folder cannot be had either.
+    static QString exportDirectory();
 
     // The directory, the platform's separator and the file name. The separator is added even
     // when the directory already ends in one, as for a root directory ("/" gives "//table.htm").
@@ -42,6 +49,10 @@ public:
     // its temporary file, flushes them, and then fails as a device error midway would. One
     // shot: the write after it behaves normally again. A negative value disarms it.
     static void failNextWriteAfter(qint64 bytes);
+
+    // Test seam: `directory` stands in for the program's directory; the empty text restores
+    // the real one.
+    static void setProgramDirectory(const QString& directory);
 };
 
 } // namespace tallisk

@@ -28,11 +28,6 @@ constexpr qsizetype kMinPrefix = 6;
 constexpr qsizetype kMaxCompared = 40;
 constexpr qsizetype kMaxSuggestions = 5;
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("PartTable", source);
-}
-
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -41,6 +36,8 @@ bool isAsciiDigit(QChar c)
 // Why a cell cannot be read, or an empty text when it can.
 class CellReader
 {
+    Q_DECLARE_TR_FUNCTIONS(PartTable)
+
 public:
     explicit CellReader(const QStringList& cells) : m_cells(cells) {}
 

@@ -6,14 +6,17 @@
 # Usage: scripts/deps.sh build|test|screenshot|package
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+# fonts-liberation2: the windows' font (Liberation Sans, with the metrics of the dialog font
+# their layout was drawn for).
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                fonts-liberation2)
 # Tests run the window offscreen and under Xvfb (driven with xdotool, read with x11-utils'
-# xwininfo), validate the desktop files, compile the Windows resource, check the format, fuzz
-# with clang's libFuzzer and build the benchmarks (which watch the window's start-up through
-# libxcb).
+# xwininfo), validate the desktop files, compile the Windows resource, check the format and the
+# translation template (lupdate), fuzz with clang's libFuzzer and build the benchmarks (which
+# watch the window's start-up through libxcb).
 test_packages=(xvfb xauth xdotool x11-utils fonts-dejavu-core file desktop-file-utils appstream
-               clang-format binutils-mingw-w64-x86-64 clang libclang-rt-14-dev libbenchmark-dev
-               libxcb1-dev)
+               clang-format qt6-l10n-tools binutils-mingw-w64-x86-64 clang libclang-rt-14-dev
+               libbenchmark-dev libxcb1-dev)
 # scripts/screenshot.sh: the window on Xvfb, typed into with xdotool, grabbed with ImageMagick.
 screenshot_packages=(xvfb xauth xdotool imagemagick)
 # scripts/check-package.sh: the Debian package's dependencies (dpkg-shlibdeps), its lint and

@@ -10,6 +10,7 @@
 #include "modMain.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -32,6 +33,9 @@ constexpr int kCaptionWidth = 2415;
 constexpr int kResultLeft = 2520;
 constexpr int kResultWidth = 2775;
 
+// The padding, in pixels, Qt keeps inside each side of a line edit's frame.
+constexpr int kLineEditPadding = 2;
+
 QPalette withWhiteGround(QPalette palette)
 {
     palette.setColor(QPalette::Window, Qt::white);
@@ -53,6 +57,9 @@ QLineEdit* codeBox(QWidget* parent, const char* objectName, const QRect& geometr
     box->setGeometry(geometry);
     // Qt stops a line edit at 32,767 characters unless told otherwise; a code line has no limit.
     box->setMaxLength(std::numeric_limits<int>::max());
+    // Qt keeps its own padding between a line edit's frame and its text; the text boxes this
+    // layout was drawn with keep next to none, and a whole 16-character code line needs it.
+    box->setTextMargins(-kLineEditPadding, 0, -kLineEditPadding, 0);
     return box;
 }
 
@@ -112,7 +119,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildResultFrame(QWidget* client)
 {
-    m_frame2 = new QGroupBox(QString::fromLatin1(kWaitingCaption), client);
+    m_frame2 = new QGroupBox(QCoreApplication::translate("DecodeTarget", kWaitingCaption), client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setGeometry(twipsRect(0, 0, 5535, 4815));
     m_frame2->setAutoFillBackground(true);
@@ -150,6 +157,8 @@ void frmMain::buildInputFrame(QWidget* client)
     m_text1 = codeBox(frame1, "Text1", twipsRect(120, 240, 1650, 285));
     m_text2 = codeBox(frame1, "Text2", twipsRect(1920, 240, 1650, 285));
     m_text3 = codeBox(frame1, "Text3", twipsRect(3720, 240, 1650, 285));
+    for (QLineEdit* box : {m_text1, m_text2, m_text3})
+        box->installEventFilter(this);
 
     QPushButton* command2 =
         commandButton(tr("Check"), frame1, "Command2", twipsRect(4440, 600, 855, 255));
@@ -232,7 +241,10 @@ QString frmMain::field(Field field) const
 
 void frmMain::setField(Field field, const QString& text)
 {
-    m_results[fieldIndex(field)]->setText(text);
+    QLabel* label = m_results[fieldIndex(field)];
+    label->setText(text);
+    // The whole text stays within reach should it ever be wider than its box.
+    label->setToolTip(text);
 }
 
 QString frmMain::modelName() const
@@ -243,6 +255,20 @@ QString frmMain::modelName() const
 void frmMain::setModelName(const QString& name)
 {
     m_frame2->setTitle(name);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // A line longer than its box (a pasted one) shows its start again, not the middle where
+    // the cursor left it, once the user moves on to another control. A menu opening or another
+    // window coming up front leaves the cursor where the user will come back to it.
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            box->setCursorPosition(0);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::showMessage(const QString& text)
@@ -269,8 +295,9 @@ void frmMain::Command2_Click()
 
 void frmMain::Command3_Click()
 {
-    const QString directory = TableFileWriter::programDirectory();
-    if (!TableFileWriter::exportTable(*this, TableFileWriter::tablePath(directory))) {
+    const QString directory = TableFileWriter::exportDirectory();
+    if (directory.isEmpty() ||
+        !TableFileWriter::exportTable(*this, TableFileWriter::tablePath(directory))) {
         modMain::showUnexpectedError(this);
         return;
     }

@@ -50,6 +50,10 @@ public:
     void mnuAbout_Click();
     void mnuReport_Click();
 
+protected:
+    // A code box that loses the focus scrolls back to the start of its line.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildInputFrame(QWidget* client);
     void buildResultFrame(QWidget* client);

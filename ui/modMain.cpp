@@ -22,10 +22,11 @@ namespace tallisk::modMain {
 
 namespace {
 
-QString tr(const char* text)
+// The module's translation context; a class, so that lupdate files the texts under it.
+class Texts
 {
-    return QCoreApplication::translate("modMain", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(modMain)
+};
 
 // The desktop's own opener, as the platform provides it.
 bool platformShellOpen(const QString& target)
@@ -62,7 +63,7 @@ QString applicationTitle()
 
 QString creditLine()
 {
-    return tr("Copyright \u00A9 2026 The Tallisk developers");
+    return Texts::tr("Copyright \u00A9 2026 The Tallisk developers");
 }
 
 QIcon applicationIcon()
@@ -73,6 +74,20 @@ QIcon applicationIcon()
     return QIcon::fromTheme(QStringLiteral("org.tallisk.Tallisk"), fallback);
 }
 
+QFont dialogFont()
+{
+#ifdef Q_OS_WIN
+    // The logical dialog font of the system, as its own dialogs use it.
+    QFont font(QStringLiteral("MS Shell Dlg 2"));
+#else
+    QFont font(QStringLiteral("Liberation Sans"));
+#endif
+    // Without the named face (not installed), another sans-serif rather than a serif one.
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("tallisk"));
@@ -80,6 +95,8 @@ void setUpApplication(QApplication& app)
     // Lets Wayland compositors and docks match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tallisk.Tallisk"));
     app.setWindowIcon(applicationIcon());
+    // Application-wide, so menus and message boxes, windows of their own, have it too.
+    QApplication::setFont(dialogFont());
 }
 
 void showDecoderMessage(QWidget* owner, const QString& text)
@@ -94,14 +111,14 @@ void ChipUnsupported(QWidget* owner, const QString& modelName)
 
 void showUnexpectedError(QWidget* owner)
 {
-    MessageBoxes::show(owner, QMessageBox::Critical, tr("Error"),
-                       tr("An unexpected error has occured!"), QMessageBox::Ok);
+    MessageBoxes::show(owner, QMessageBox::Critical, Texts::tr("Error"),
+                       Texts::tr("An unexpected error has occured!"), QMessageBox::Ok);
 }
 
 QString bugReportLink()
 {
     return QStringLiteral("mailto:") + QStringLiteral(TALLISK_BUG_ADDRESS) +
-           QStringLiteral("?subject=") + tr("Reporting a bug or error in Tallisk");
+           QStringLiteral("?subject=") + Texts::tr("Reporting a bug or error in Tallisk");
 }
 
 bool ShellOpen(const QString& target)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QString>
 
@@ -22,7 +23,13 @@ QString creditLine();
 // The icon of both windows: the themed one if the desktop has it installed, else our own.
 QIcon applicationIcon();
 
-// Names the program for the desktop (application name, desktop entry, window icon).
+// The font of every text in the program's windows (the About title keeps its own): the
+// platform's dialog font on Windows; elsewhere 8-point Liberation Sans, whose Arial metrics
+// match the 8-point dialog font the windows' layout was drawn for.
+QFont dialogFont();
+
+// Names the program for the desktop (application name, desktop entry, window icon) and gives
+// it the dialog font.
 void setUpApplication(QApplication& app);
 
 // A decoder message: modal, OK only, no icon, the application's title.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeRecord.h"
+#include "ExportPlaces.h"
 #include "HtmlTable.h"
 #include "TableFileWriter.h"
 
@@ -136,6 +137,14 @@ bool fillFileSystem(const QString& directory)
 }
 
 // How a failing export is provoked.
+// What stands in for the program's directory in the export-directory tests.
+enum class ProgramDirectory
+{
+    Writable,
+    UnderRegularFile,   // refused to everyone, root included: a regular file in the path
+    ReadOnlyFileSystem, // a write-protected medium, refused to root too
+};
+
 enum class Failure
 {
     FileInPath,        // a regular file where a directory of the path should be
@@ -148,6 +157,7 @@ enum class Failure
 } // namespace
 
 Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(ProgramDirectory)
 
 class TableFileWriterTest : public QObject
 {
@@ -159,6 +169,8 @@ private Q_SLOTS:
     void tablePath_data();
     void tablePath();
     void programDirectory();
+    void exportDirectory_data();
+    void exportDirectory();
     void writes_data();
     void writes();
     void failures_data();
@@ -199,6 +211,65 @@ void TableFileWriterTest::programDirectory()
     const QFileInfo self(QDir::fromNativeSeparators(directory),
                          QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     QVERIFY2(self.isFile() && self.isExecutable(), qPrintable(self.filePath()));
+}
+
+void TableFileWriterTest::exportDirectory_data()
+{
+    QTest::addColumn<ProgramDirectory>("program");
+    QTest::addColumn<bool>("documentsPossible");
+    QTest::addColumn<bool>("toDocuments"); // else to the program's directory; empty if neither
+
+    QTest::newRow("writable program directory is kept")
+        << ProgramDirectory::Writable << true << false;
+    QTest::newRow("unwritable program directory: documents")
+        << ProgramDirectory::UnderRegularFile << true << true;
+    QTest::newRow("read-only medium: documents")
+        << ProgramDirectory::ReadOnlyFileSystem << true << true;
+    QTest::newRow("unwritable program directory, no documents folder possible")
+        << ProgramDirectory::UnderRegularFile << false << false;
+}
+
+// The window's export keeps the program's directory where it may write there, and otherwise
+// goes to the user's documents folder, creating it.
+void TableFileWriterTest::exportDirectory()
+{
+    QFETCH(ProgramDirectory, program);
+    QFETCH(bool, documentsPossible);
+    QFETCH(bool, toDocuments);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeRaw(dir.filePath(QStringLiteral("file")), "a regular file"));
+
+    QString programDir = dir.filePath(QStringLiteral("program"));
+    TmpfsMount mount(programDir);
+    if (program == ProgramDirectory::UnderRegularFile) {
+        programDir = dir.filePath(QStringLiteral("file/bin"));
+    } else {
+        QVERIFY(QDir().mkpath(programDir));
+    }
+    if (program == ProgramDirectory::ReadOnlyFileSystem) {
+        if (const QString why = mount.mount(QStringLiteral("size=64k,ro")); !why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("cannot mount a read-only tmpfs here: ") + why));
+    }
+    const QString home =
+        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
+
+    test::ExportPlaces places(programDir, home);
+    const QString documents = test::ExportPlaces::documents();
+    if (!places.documentsInHome())
+        QSKIP("the documents folder does not follow the home directory on this platform");
+    QCOMPARE(TableFileWriter::programDirectory(), QDir::toNativeSeparators(programDir));
+
+    const QString chosen = TableFileWriter::exportDirectory();
+    if (!documentsPossible) {
+        QCOMPARE(chosen, QString());
+        return;
+    }
+    QCOMPARE(chosen, QDir::toNativeSeparators(toDocuments ? documents : programDir));
+    // Created only when it is used.
+    QCOMPARE(QFileInfo(documents).isDir(), toDocuments);
+    QVERIFY(TableFileWriter::exportTable(exampleRecord(), TableFileWriter::tablePath(chosen)));
+    QCOMPARE(readAll(TableFileWriter::tablePath(chosen)), exampleBytes());
 }
 
 void TableFileWriterTest::writes_data()

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExportPlaces.h"
 #include "HtmlTable.h"
 #include "MessageBoxes.h"
 #include "TableFileWriter.h"
@@ -11,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +121,8 @@ private Q_SLOTS:
     void exportWritesTableAndSaysWhere_data();
     void exportWritesTableAndSaysWhere();
     void exportFailureSaysOnlyUnexpectedError();
+    void exportFromInstalledCopy_data();
+    void exportFromInstalledCopy();
 
     void aboutIsFreshModalAndCentredOnMain();
     void reportBugHandsLinkToShellOpen();
@@ -681,6 +686,64 @@ void tst_frmMain::exportFailureSaysOnlyUnexpectedError()
     QCOMPARE(file.readAll(), QByteArray("earlier export"));
     file.close();
     QFile::remove(path);
+}
+
+void tst_frmMain::exportFromInstalledCopy_data()
+{
+    QTest::addColumn<bool>("programWritable");
+    QTest::addColumn<bool>("documentsPossible");
+    QTest::newRow("run from a folder it may write: kept") << true << true;
+    QTest::newRow("installed where it may not write: documents") << false << true;
+    QTest::newRow("no documents folder possible either") << false << false;
+}
+
+// An installed copy cannot write beside itself; the export then goes to the user's documents
+// folder and says so. The program's directory stands in as a path under a regular file, which
+// no one may write, root included.
+void tst_frmMain::exportFromInstalledCopy()
+{
+    QFETCH(bool, programWritable);
+    QFETCH(bool, documentsPossible);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    {
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString program =
+        dir.filePath(programWritable ? QStringLiteral("program") : QStringLiteral("file/bin"));
+    if (programWritable)
+        QVERIFY(QDir().mkpath(program));
+    const QString home =
+        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
+    test::ExportPlaces places(program, home);
+    const QString documents = test::ExportPlaces::documents();
+    if (!places.documentsInHome())
+        QSKIP("the documents folder does not follow the home directory on this platform");
+
+    type(kExample1, kExample2, kExample3);
+    clickCheck();
+    const Snapshot before = snapshot();
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+
+    QCOMPARE(MessageBoxes::recorded().size(), 1);
+    const MessageBoxRecord box = MessageBoxes::recorded().first();
+    QVERIFY(snapshot() == before);
+    if (!documentsPossible) {
+        QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
+        QCOMPARE(box.title, QStringLiteral("Error"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY(!QFileInfo::exists(documents));
+        return;
+    }
+    const QString used = programWritable ? program : documents;
+    QCOMPARE(box.text, QStringLiteral("File saved as table.htm in: \r\n\r\n") +
+                           QDir::toNativeSeparators(used));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QFile file(used + QStringLiteral("/table.htm"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), HtmlTable::render(before.caption, m_window->fieldTexts()));
+    QCOMPARE(QFileInfo::exists(documents), !programWritable);
 }
 
 void tst_frmMain::aboutIsFreshModalAndCentredOnMain()

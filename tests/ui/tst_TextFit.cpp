@@ -1,0 +1,562 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecodePass.h"
+#include "DecodeTarget.h"
+#include "FamilyTable.h"
+#include "FieldTable.h"
+#include "UiTestSupport.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTest>
+#include <QtMath>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+using namespace tallisk;
+
+// Every text of both windows stands whole in its control: captions, menus, the code lines as
+// typed and every value a decode pass can write, at the scale factor CTest gives this run
+// (QT_SCALE_FACTOR 1, 1.25 and 1.5).
+
+namespace {
+
+// The worked example, as printed on the chip.
+const QString kExample1 = QStringLiteral("AXDA2500DKV4D");
+const QString kExample2 = QStringLiteral("ABCDEFG18HIJ1234");
+const QString kExample3 = QStringLiteral("JIUHB0312XPMW");
+
+// Line 1 is the family prefix, up to four rating digits and five code letters (package,
+// voltage, temperature, cache, bus); lines 2 and 3 are sixteen and thirteen characters.
+constexpr int kRatingDigits = 4;
+constexpr int kCodeLetters = 5;
+constexpr int kLineTwoLength = 16;
+constexpr int kLineThreeLength = 13;
+
+const QString kCodeAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+
+// A decode target that remembers every text a pass writes, not only the last one: a message
+// box shown midway lets the user see the window as it stands then.
+class WrittenTexts final : public DecodeTarget
+{
+public:
+    void setLines(const QString& line1, const QString& line2, const QString& line3)
+    {
+        m_lines = {line1, line2, line3};
+        m_fields = {};
+        m_modelName = QString::fromLatin1(kWaitingCaption);
+    }
+    QString line1() const override { return m_lines[0]; }
+    QString line2() const override { return m_lines[1]; }
+    QString line3() const override { return m_lines[2]; }
+    QString field(Field field) const override { return m_fields[fieldIndex(field)]; }
+    void setField(Field field, const QString& text) override
+    {
+        m_fields[fieldIndex(field)] = text;
+        written[fieldIndex(field)].insert(text);
+    }
+    QString modelName() const override { return m_modelName; }
+    void setModelName(const QString& name) override
+    {
+        m_modelName = name;
+        modelNames.insert(name);
+    }
+    void showMessage(const QString&) override {}
+
+    std::array<QSet<QString>, kFieldCount> written;
+    QSet<QString> modelNames;
+
+private:
+    std::array<QString, 3> m_lines;
+    FieldTexts m_fields;
+    QString m_modelName;
+};
+
+// The characters at each of the five code positions after `prefix` and its rating that the
+// decoder turns into a field text: found by trying every letter and digit there, each pass
+// run on `target`.
+std::array<QString, kCodeLetters> codeLetters(const QString& prefix, WrittenTexts& target)
+{
+    const QString rating = QStringLiteral("2500");
+    const QString filler(kCodeLetters, u'_');
+    const std::array<Field, kCodeLetters> fields{Field::PackageType, Field::OperatingVoltage,
+                                                 Field::OperatingTemperature, Field::L2Cache,
+                                                 Field::Fsb};
+    std::array<QString, kCodeLetters> letters;
+    for (int position = 0; position < kCodeLetters; ++position) {
+        for (const QChar c : kCodeAlphabet) {
+            QString codes = filler;
+            codes[position] = c;
+            target.setLines(prefix + rating + codes, kExample2, kExample3);
+            runDecodePass(target);
+            if (!target.field(fields[static_cast<std::size_t>(position)]).isEmpty())
+                letters[static_cast<std::size_t>(position)] += c;
+        }
+    }
+    return letters;
+}
+
+// The pairs of lines 2 and 3 that lead a pass down each of its paths: the worked example;
+// steppings of seven letters, widest letters around them, that refine a Thoroughbred core
+// both ways; a production number that is no number; lines without a digit at all.
+const QList<std::pair<QString, QString>> kLaterLines{
+    {kExample2, kExample3},
+    {QStringLiteral("AWWWWWA18WWW9999"), QStringLiteral("AWWWWWA0399WW")},
+    {QStringLiteral("JWWWWWB88WWW88WW"), QStringLiteral("JWWWWWB8888WW")},
+    {QStringLiteral("AAAAAAAAAAAAAAAA"), QStringLiteral("AAAAAAAAAAAAA")},
+};
+
+// Every text the decode pass can write into each field and the frame caption: the pass run
+// over every family, every rating from the hundreds to the largest four-digit one, and every
+// combination of the code letters that decide the core and the clock.
+struct PassTexts
+{
+    std::array<QSet<QString>, kFieldCount> fields;
+    QSet<QString> modelNames;
+};
+
+PassTexts passTexts()
+{
+    QStringList ratings{QStringLiteral("999"), QStringLiteral("9999")};
+    for (int hundreds = 1; hundreds < 100; ++hundreds)
+        ratings << QString::number(hundreds * 100).rightJustified(kRatingDigits, u'0');
+
+    WrittenTexts target;
+    for (const QStringView prefixView : familyPrefixes()) {
+        const QString prefix = prefixView.toString();
+        // Every package and temperature letter is tried here; they decide nothing else, so
+        // below their first letters stand for all.
+        const auto letters = codeLetters(prefix, target);
+        const auto firstOr = [](const QString& found) {
+            return found.isEmpty() ? QChar(u'_') : found.front();
+        };
+        for (const QChar voltage : letters[1] + QStringLiteral("_")) {
+            for (const QChar cache : letters[3] + QStringLiteral("_")) {
+                for (const QChar bus : letters[4] + QStringLiteral("_")) {
+                    const QString codes =
+                        QString(firstOr(letters[0])) + voltage + firstOr(letters[2]) + cache + bus;
+                    for (const QString& rating : ratings) {
+                        target.setLines(prefix + rating + codes, kExample2, kExample3);
+                        runDecodePass(target);
+                    }
+                    for (const auto& [line2, line3] : kLaterLines) {
+                        target.setLines(prefix + QStringLiteral("2500") + codes, line2, line3);
+                        runDecodePass(target);
+                    }
+                }
+            }
+        }
+    }
+    PassTexts texts;
+    texts.fields = target.written;
+    texts.modelNames = target.modelNames;
+    return texts;
+}
+
+// The longest line 1 of each family in the given font: its prefix, four rating digits and the
+// widest letter each code position takes (for a declined family, whose letters the pass does
+// not read, the widest any family takes there).
+QStringList longestFirstLines(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const auto widest = [&metrics](const QString& candidates) {
+        QChar best = candidates.front();
+        for (const QChar c : candidates) {
+            if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(best))
+                best = c;
+        }
+        return best;
+    };
+    QList<std::array<QString, kCodeLetters>> letters;
+    std::array<QString, kCodeLetters> anyFamily;
+    WrittenTexts scratch;
+    for (const QStringView prefix : familyPrefixes()) {
+        letters.append(codeLetters(prefix.toString(), scratch));
+        for (std::size_t i = 0; i < kCodeLetters; ++i)
+            anyFamily[i] += letters.last()[i];
+    }
+    QStringList lines;
+    for (qsizetype family = 0; family < letters.size(); ++family) {
+        QString line = familyPrefixes()[family].toString() +
+                       QString(kRatingDigits, widest(QStringLiteral("0123456789")));
+        for (std::size_t i = 0; i < kCodeLetters; ++i) {
+            const QString& own = letters[family][i];
+            line += widest(own.isEmpty() ? anyFamily[i] : own);
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+// The part of `local` (in the widget's coordinates) that is on screen: clipped by the widget
+// itself and by every container up to its window.
+QRect visibleRect(const QWidget* widget, const QRect& local)
+{
+    const QWidget* window = widget->window();
+    const QPoint offset = widget->mapTo(window, QPoint());
+    QRect visible = local.translated(offset);
+    for (const QWidget* w = widget; w != window; w = w->parentWidget())
+        visible &= QRect(w->mapTo(window, QPoint()), w->size());
+    visible &= window->rect();
+    return visible.translated(-offset);
+}
+
+// Where a control draws its text, in its own coordinates, as its style lays it out.
+QRect textArea(const QWidget* widget)
+{
+    const QStyle* style = widget->style();
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.rect = box->rect();
+        option.lineWidth =
+            box->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+        option.state |= QStyle::State_Sunken;
+        // The toolkit keeps two pixels between the text and each side of the contents.
+        constexpr int kLineEditMargin = 2;
+        return style->subElementRect(QStyle::SE_LineEditContents, &option, box)
+            .marginsRemoved(box->textMargins())
+            .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+    }
+    if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        option.text = check->text();
+        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.lineWidth = 1;
+        return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    }
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    Q_ASSERT(label);
+    return label->contentsRect().marginsRemoved(
+        QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+}
+
+// Why `text` does not stand whole in `area` in `font`, or the empty text when it does.
+// `extraWidth`: room the control needs beside the text (a line edit's cursor).
+QString misfit(const QString& text, const QFont& font, const QRect& area, int flags,
+               int extraWidth = 0)
+{
+    const QSizeF needed = QFontMetricsF(font).size(Qt::TextSingleLine | flags, text);
+    if (qRound(needed.width()) + extraWidth <= area.width() &&
+        qCeil(needed.height()) <= area.height())
+        return {};
+    return QStringLiteral("\"%1\" needs %2 x %3, has %4 x %5")
+        .arg(text)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
+// Where a line edit's text cursor stands on screen, scrolling included.
+int cursorX(const QLineEdit* edit)
+{
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+} // namespace
+
+class tst_TextFit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void textStandsWhole_data();
+    void textStandsWhole();
+    void resultToolTipHoldsWholeText();
+    void codeBoxScrollsBackWhenLeft_data();
+    void codeBoxScrollsBackWhenLeft();
+
+private:
+    std::unique_ptr<frmMain> m_main;
+    QPointer<frmAbout> m_about;
+    PassTexts m_passTexts;
+};
+
+void tst_TextFit::initTestCase()
+{
+    test::answerEveryBoxWithOk();
+    // As the program starts: the dialog font comes with the application's set-up.
+    modMain::setUpApplication(*qApp);
+
+    m_main = std::make_unique<frmMain>();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_about = new frmAbout(m_main.get());
+    m_about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_about.data()));
+
+    // The scale this run was registered with really applies.
+    bool ok = false;
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(&ok);
+    QVERIFY(ok);
+    QCOMPARE(m_main->devicePixelRatioF(), scale);
+
+#if defined(Q_OS_LINUX)
+    // The font really is the one chosen, not a fallback: a missing package shows here.
+    const QFontInfo used(m_main->findChild<QLabel*>(QStringLiteral("lblInfoCore"))->font());
+    QCOMPARE(used.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(qRound(m_main->font().pointSizeF()), 8);
+#endif
+
+    m_passTexts = passTexts();
+    // The walk reached the pass's longest texts, the declines and errors among them.
+    QVERIFY(m_passTexts.fields[fieldIndex(Field::Core)].contains(
+        QStringLiteral("Thoroughbred A High end")));
+    QVERIFY(m_passTexts.fields[fieldIndex(Field::DowngradedFrom)].contains(
+        QStringLiteral("Error: Unable to read correct value")));
+    QVERIFY(m_passTexts.fields[fieldIndex(Field::WorkingFreq)].contains(
+        QStringLiteral("Unsupported Chip")));
+    QVERIFY(m_passTexts.fields[fieldIndex(Field::Multiplier)].contains(QStringLiteral("Error!")));
+    QVERIFY(m_passTexts.fields[fieldIndex(Field::ProductionBatch)].contains(
+        QStringLiteral("Not found")));
+    QVERIFY(m_passTexts.modelNames.contains(QStringLiteral("AMD Athlon XP")));
+}
+
+void tst_TextFit::cleanupTestCase()
+{
+    delete m_about;
+    m_main.reset();
+    MessageBoxes::reset();
+}
+
+void tst_TextFit::textStandsWhole_data()
+{
+    QTest::addColumn<QObject*>("control");
+    QTest::addColumn<QStringList>("texts");
+
+    const auto add = [](QWidget* control, const QStringList& texts) {
+        // The toolkit's own helpers (the menu bar's overflow button) show no text of ours.
+        if (control->objectName().startsWith(u"qt_"))
+            return;
+        const QString row = control->window()->objectName() + u'/' + control->objectName();
+        QTest::newRow(qPrintable(row)) << static_cast<QObject*>(control) << texts;
+    };
+
+    QHash<QString, Field> resultFields;
+    for (const FieldInfo& info : fieldTable())
+        resultFields.insert(QString::fromLatin1(info.labelName), info.field);
+
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_main.get()), static_cast<QWidget*>(m_about.data())}) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (const auto field = resultFields.find(label->objectName());
+                field != resultFields.end())
+                add(label, m_passTexts.fields[fieldIndex(*field)].values());
+            else if (!label->text().isEmpty())
+                add(label, {label->text()});
+        }
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            add(button, {button->text()});
+        for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+            QStringList titles{frame->title()};
+            if (frame->objectName() == u"Frame2")
+                titles += m_passTexts.modelNames.values();
+            add(frame, titles);
+        }
+    }
+
+    // Menu titles and items: the menus are windows of their own.
+    auto* menuBar = m_main->menuBar();
+    QStringList titles;
+    for (QAction* action : menuBar->actions()) {
+        titles << action->text();
+        QStringList items;
+        for (QAction* item : action->menu()->actions()) {
+            if (!item->isSeparator())
+                items << item->text();
+        }
+        QTest::newRow(qPrintable(QStringLiteral("frmMain/") + action->menu()->objectName()))
+            << static_cast<QObject*>(action->menu()) << items;
+    }
+    QTest::newRow("frmMain/menu bar") << static_cast<QObject*>(menuBar) << titles;
+
+    const QFont font = m_main->findChild<QLineEdit*>(QStringLiteral("Text1"))->font();
+    add(m_main->findChild<QLineEdit*>(QStringLiteral("Text1")),
+        QStringList{kExample1} + longestFirstLines(font));
+    add(m_main->findChild<QLineEdit*>(QStringLiteral("Text2")), {kExample2});
+    add(m_main->findChild<QLineEdit*>(QStringLiteral("Text3")), {kExample3});
+    QCOMPARE(kExample2.size(), kLineTwoLength);
+    QCOMPARE(kExample3.size(), kLineThreeLength);
+}
+
+void tst_TextFit::textStandsWhole()
+{
+    QFETCH(QObject*, control);
+    QFETCH(QStringList, texts);
+    auto* widget = qobject_cast<QWidget*>(control);
+    QVERIFY(widget);
+    QVERIFY(!texts.isEmpty());
+
+    // Menus: every item within the menu, and room in it for its whole text.
+    if (qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget)) {
+        widget->ensurePolished();
+        const auto* menu = qobject_cast<QMenu*>(widget);
+        const auto* bar = qobject_cast<QMenuBar*>(widget);
+        const QRect inside = menu ? QRect(QPoint(), menu->sizeHint()) : bar->rect();
+        for (const QString& text : texts) {
+            const auto actions = widget->actions();
+            const auto found = std::find_if(actions.begin(), actions.end(),
+                                            [&text](QAction* a) { return a->text() == text; });
+            QVERIFY(found != actions.end());
+            const QRect item = menu ? menu->actionGeometry(*found) : bar->actionGeometry(*found);
+            QVERIFY2(inside.contains(item), qPrintable(text));
+            const QString why = misfit(text, widget->font(), item, Qt::TextShowMnemonic);
+            QVERIFY2(why.isEmpty(), qPrintable(why));
+        }
+        return;
+    }
+
+    int flags = Qt::TextShowMnemonic;
+    int extraWidth = 0;
+    for (const QString& text : texts) {
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            box->setText(text);
+            flags = 0;
+            extraWidth = 1; // the text cursor stands after the last character
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text);
+            flags = 0; // plain text: an ampersand is shown as it is
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setTitle(text);
+        }
+        const QRect area = textArea(widget);
+        const QString why =
+            misfit(text, widget->font(), visibleRect(widget, area), flags, extraWidth);
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    }
+}
+
+void tst_TextFit::resultToolTipHoldsWholeText()
+{
+    m_about->hide();
+    auto* core = m_main->findChild<QLabel*>(QStringLiteral("lblCore"));
+    auto* text1 = m_main->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text2 = m_main->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* text3 = m_main->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    text1->setText(kExample1);
+    text2->setText(kExample2);
+    text3->setText(kExample3);
+    m_main->Command2_Click();
+    for (const FieldInfo& info : fieldTable()) {
+        const auto* result = m_main->findChild<QLabel*>(QString::fromLatin1(info.labelName));
+        QVERIFY(!result->text().isEmpty());
+        QCOMPARE(result->toolTip(), result->text());
+    }
+
+    // A value wider than its box: the label shows what fits, the tool tip all of it.
+    const QString wide = QString(60, u'W');
+    m_main->setField(Field::Core, wide);
+    QVERIFY(!misfit(wide, core->font(), textArea(core), 0).isEmpty());
+    QCOMPARE(core->toolTip(), wide);
+
+    // A new pass clears the fields, tool tips with them.
+    text1->setText(QStringLiteral("Z"));
+    m_main->Command2_Click();
+    QCOMPARE(core->text(), QString());
+    QCOMPARE(core->toolTip(), QString());
+}
+
+void tst_TextFit::codeBoxScrollsBackWhenLeft_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("fits");
+
+    // A line pasted with more than the code on it (the rest of a listing, say).
+    const QString pasted = kExample1 + QStringLiteral(" Athlon XP 2500+ Barton 1833 MHz");
+    const QStringList boxes{QStringLiteral("Text1"), QStringLiteral("Text2"),
+                            QStringLiteral("Text3")};
+    const QStringList examples{kExample1, kExample2, kExample3};
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QString& next = boxes[(i + 1) % boxes.size()];
+        QTest::addRow("%s, worked example", qPrintable(boxes[i]))
+            << boxes[i] << next << examples[i] << true;
+        QTest::addRow("%s, pasted", qPrintable(boxes[i])) << boxes[i] << next << pasted << false;
+    }
+}
+
+// Typed into with the focus, as a user does: a line that fits never scrolls, and a longer one,
+// scrolled to its end while typing, shows its start again once the focus moves on.
+void tst_TextFit::codeBoxScrollsBackWhenLeft()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, next);
+    QFETCH(QString, typed);
+    QFETCH(bool, fits);
+    m_about->hide();
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    auto* edit = m_main->findChild<QLineEdit*>(box);
+    auto* nextEdit = m_main->findChild<QLineEdit*>(next);
+
+    // Where the cursor stands before the first character when nothing is scrolled.
+    edit->clear();
+    edit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(edit->hasFocus());
+    edit->repaint();
+    const int start = cursorX(edit);
+
+    QTest::keyClicks(edit, typed);
+    edit->repaint(); // the line edit scrolls as it paints
+    const int end = cursorX(edit);
+    const int width = qRound(QFontMetricsF(edit->font()).horizontalAdvance(typed));
+    // Unscrolled, the cursor stands the text's width after the start; scrolled, less far.
+    QCOMPARE(qAbs(end - start - width) <= 1, fits);
+    QCOMPARE(misfit(typed, edit->font(), textArea(edit), 0, 1).isEmpty(), fits);
+
+    // A menu opening, or another window coming up front, is no moving on.
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(edit, &away);
+        QCOMPARE(edit->cursorPosition(), typed.size());
+    }
+
+    nextEdit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(nextEdit->hasFocus());
+    edit->repaint();
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(edit->cursorPosition(), 0);
+    QCOMPARE(cursorX(edit), start);
+}
+
+QTEST_MAIN(tst_TextFit)
+
+#include "tst_TextFit.moc"

@@ -1,0 +1,395 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="en">
+<context>
+    <name>DecodeCommand</name>
+    <message>
+        <source>Identified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identified: not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than three fields (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decodes the marking code printed on the lid of an Athlon, Athlon XP or Duron processor, as the window&apos;s &quot;Check&quot; does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the result as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also writes the result as an HTML table to &lt;file&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decodes one record per line of &lt;file&gt; (- for standard input), its lines separated by TAB, and prints one JSON object per record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also names the real part that line 1 is the part number of, from the part table (&quot;not known&quot; for a part number the table does not hold).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1 of the marking code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 2 (optional).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 3 (optional).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--batch takes no code lines as arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--html cannot be used with --batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing LINE1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many code lines (%1); at most three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: closest known parts (not an identification): %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DecodeTarget</name>
+    <message>
+        <source>[ Waiting ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Decoder</name>
+    <message>
+        <source>Error! CPU Identification String not found.. Aborting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an error with the string you entered - Please revise it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chip &apos;%1&apos; is currently unsupported by Tallisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed trying to retrieve stepping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read correct value in textbox two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read correct value in textbox three.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mistake was made with the first several letters of text in code one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did you mean &apos;AXDA&apos; or &apos;AX&apos; instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldTable</name>
+    <message>
+        <source>Core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1 Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2 Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSB Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stepping Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacture Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacture Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Production Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Production Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downgraded from</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartIdentity</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartTable</name>
+    <message>
+        <source>has blanks around it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a whole number above zero: &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a decimal number above zero: &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header must be &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 cells, found %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part number &apos;%1&apos; holds a blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part number &apos;%1&apos; is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableFileWriter</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write failed after %1 bytes (injected for testing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>modMain</name>
+    <message>
+        <source>Copyright © 2026 The Tallisk developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected error has occured!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting a bug or error in Tallisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallisk::frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 (Beta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallisk::frmMain</name>
+    <message>
+        <source>Tallisk (Beta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[ Enter information here ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report Bug/Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program is BETA! There may be, and probably are many bugs still</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>present in this release of Tallisk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Athlon MP and Athlon Mobile series of chips aren&apos;t currently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>supported - I am still verfiying the accuracy of the output from this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>program, while I gain more knowledge of their specifications.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please take note...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File saved as table.htm in: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
