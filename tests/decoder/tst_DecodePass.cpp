@@ -6,67 +6,15 @@
 
 using namespace tallisk;
 
-// The order of writes a window's labels would see during a whole pass, and passes in a row over
-// one record, as "Check" pressed again. What the passes write is checked in tst_LineTwoThree
-// and tst_FamilyTable.
+// Passes in a row over one record, as "Check" pressed again: nothing of one pass is left for the
+// next. What a pass writes is checked stage by stage in the other decoder tests.
 class tst_DecodePass : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void fieldsWrittenInStageOrder();
     void repeatedPassesAreIndependent();
 };
-
-// Records the order of writes, as a window's labels would change.
-class WriteLog final : public DecodeTarget
-{
-public:
-    DecodeRecord record{QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"),
-                        QStringLiteral("JIUHB0312XPMW")};
-    QStringList writes;
-
-    QString line1() const override { return record.line1(); }
-    QString line2() const override { return record.line2(); }
-    QString line3() const override { return record.line3(); }
-    QString field(Field f) const override { return record.field(f); }
-    void setField(Field f, const QString& text) override
-    {
-        writes << QString::fromLatin1(fieldInfo(f).jsonKey) + u'=' + text;
-        record.setField(f, text);
-    }
-    QString modelName() const override { return record.modelName(); }
-    void setModelName(const QString& name) override
-    {
-        writes << QStringLiteral("caption=") + name;
-        record.setModelName(name);
-    }
-    void showMessage(const QString& text) override { writes << QStringLiteral("message=") + text; }
-};
-
-void tst_DecodePass::fieldsWrittenInStageOrder()
-{
-    WriteLog log;
-    runDecodePass(log);
-    QStringList expected;
-    for (const FieldInfo& info : fieldTable())
-        expected << QString::fromLatin1(info.jsonKey) + u'=';
-    expected << QStringLiteral("caption=AMD Athlon XP") << QStringLiteral("performance_rating=2200")
-             << QStringLiteral("performance_rating=2200+") << QStringLiteral("package_type=OPGA")
-             << QStringLiteral("operating_voltage=1.65v")
-             << QStringLiteral("operating_temperature=85\u00B0C")
-             << QStringLiteral("l1_cache=128KB") << QStringLiteral("l2_cache=256KB")
-             << QStringLiteral("fsb_frequency=266MHz") << QStringLiteral("core=Thoroughbred")
-             << QStringLiteral("cpu_model=8") << QStringLiteral("downgraded_from=1800+")
-             << QStringLiteral("stepping_code=JIUHB") << QStringLiteral("core=Thoroughbred B")
-             << QStringLiteral("core=Thoroughbred B Low end")
-             << QStringLiteral("manufacture_year=2003")
-             << QStringLiteral("manufacture_week=Week 12")
-             << QStringLiteral("batch_production_number=1234")
-             << QStringLiteral("production_batch=M") << QStringLiteral("working_frequency=1800")
-             << QStringLiteral("multiplier=13.5");
-    QCOMPARE(log.writes, expected);
-}
 
 void tst_DecodePass::repeatedPassesAreIndependent()
 {
