@@ -312,9 +312,8 @@ std::optional<PartIdentity> PartNumberReader::readAs(const Layout& layout, QStri
     while (end < code.size() && isAsciiDigit(code[end]))
         ++end;
     const QStringView digits = code.mid(layout.prefix.size(), end - layout.prefix.size());
-    // As printed: padded with zeros to the layout's digits, never beyond them.
-    if (digits.size() < layout.digits || digits.size() > 5 ||
-        (digits.size() > layout.digits && digits.front() == u'0'))
+    // At least the layout's digits, and at most four (some labels pad with a zero: D0700).
+    if (digits.size() < layout.digits || digits.size() > 4)
         return std::nullopt;
     const int model = digits.toInt();
 

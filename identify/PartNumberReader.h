@@ -21,7 +21,7 @@ class SourceList;
 // size, bus, ...), and on Slot A labels a revision letter after a blank. The knowledge is data,
 // compiled in, every row citing its sources:
 //
-// - layouts.tsv: per layout its prefix, the least number of model digits, whether the model is
+// - layouts.tsv: per layout its prefix, the least number of model digits (at most four), whether the model is
 //   a clock or a rating, its rating table, its fields in order, family, name ("%1" is the
 //   rating, or the clock as AMD names it), socket and the cores it can be;
 // - letters.tsv: per field and letter what it means, for the layouts listed in the row; a
