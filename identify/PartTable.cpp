@@ -174,7 +174,7 @@ QStringList PartTable::suggestions(const QString& line1) const
 
     QList<std::pair<qsizetype, QString>> close;
     for (const PartIdentity& row : m_rows) {
-        const QList<uint> part = row.part.toUcs4();
+        const QList<uint> part = comparable(row.part);
         const qsizetype distance = editDistance(typed, part);
         const bool truncated = typed.size() >= kMinPrefix && startsWith(part, typed);
         const bool extended = startsWith(typed, part); // a revision letter or more after it
