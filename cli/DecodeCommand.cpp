@@ -82,15 +82,14 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
     };
 }
 
-void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1,
-                                const QString& stepping)
+void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1, const QString& stepping)
 {
     const std::optional<PartIdentity> identity = PartIdentifier::identify(line1, stepping);
     result.insert(QStringLiteral("identity"),
                   identity ? QJsonValue(identity->toJson()) : QJsonValue(QJsonValue::Null));
-    result.insert(QStringLiteral("suggestions"),
-                  QJsonArray::fromStringList(identity ? QStringList()
-                                                      : PartIdentifier::suggestions(line1)));
+    result.insert(
+        QStringLiteral("suggestions"),
+        QJsonArray::fromStringList(identity ? QStringList() : PartIdentifier::suggestions(line1)));
 }
 
 int DecodeCommand::run(const QStringList& arguments)

@@ -24,8 +24,7 @@ const QLatin1StringView kSteppingSource("S21");
 
 } // namespace
 
-std::optional<PartIdentity> PartIdentifier::identify(const QString& line1,
-                                                     const QString& stepping)
+std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const QString& stepping)
 {
     const QString part = normalise(line1);
     std::optional<PartIdentity> identity = PartTable::instance().identify(part);

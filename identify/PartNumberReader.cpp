@@ -22,19 +22,42 @@ QString tr(const char* source)
 }
 
 // The fields a layout may have, and how a letter's value reads for each.
-enum class Kind { Text, Decimal, Whole };
+enum class Kind
+{
+    Text,
+    Decimal,
+    Whole
+};
 struct FieldKind
 {
     QLatin1StringView name;
     Kind kind;
 };
 constexpr FieldKind kFields[] = {
-    {QLatin1StringView("package"), Kind::Text},   {QLatin1StringView("voltage"), Kind::Decimal},
+    {QLatin1StringView("package"), Kind::Text},      {QLatin1StringView("voltage"), Kind::Decimal},
     {QLatin1StringView("temperature"), Kind::Whole}, {QLatin1StringView("l2"), Kind::Whole},
-    {QLatin1StringView("l2speed"), Kind::Text},   {QLatin1StringView("bus"), Kind::Whole},
+    {QLatin1StringView("l2speed"), Kind::Text},      {QLatin1StringView("bus"), Kind::Whole},
     {QLatin1StringView("revision"), Kind::Text},
 };
 const QLatin1StringView kRevision("revision");
+
+// The header of each table, its columns in order.
+const QStringList kLayoutColumns{
+    QStringLiteral("layout"), QStringLiteral("prefix"),  QStringLiteral("digits"),
+    QStringLiteral("model"),  QStringLiteral("ratings"), QStringLiteral("fields"),
+    QStringLiteral("family"), QStringLiteral("name"),    QStringLiteral("socket"),
+    QStringLiteral("cores"),  QStringLiteral("source"),
+};
+const QStringList kLetterColumns{
+    QStringLiteral("layouts"), QStringLiteral("field"), QStringLiteral("letter"),
+    QStringLiteral("value"),   QStringLiteral("cores"), QStringLiteral("socket"),
+    QStringLiteral("source"),
+};
+const QStringList kRatingColumns{
+    QStringLiteral("ratings"), QStringLiteral("l2_kb"),     QStringLiteral("fsb_mhz"),
+    QStringLiteral("model"),   QStringLiteral("clock_mhz"), QStringLiteral("cores"),
+    QStringLiteral("source"),
+};
 
 std::optional<Kind> kindOf(QStringView field)
 {
@@ -147,145 +170,172 @@ const PartNumberReader& PartNumberReader::instance()
     return reader;
 }
 
-std::optional<PartNumberReader> PartNumberReader::fromTsv(const Texts& texts,
-                                                          const SourceList& sources,
-                                                          QString* errorMessage)
+std::optional<PartNumberReader>
+PartNumberReader::fromTsv(const Texts& texts, const SourceList& sources, QString* errorMessage)
 {
     PartNumberReader reader;
-    QHash<QString, const Layout*> byId;
-    auto failed = [&](const TsvReader& read) {
-        if (errorMessage)
-            *errorMessage = read.error();
-        return std::nullopt;
-    };
+    QString error = reader.loadLayouts(texts.layouts, sources);
+    if (error.isEmpty())
+        error = reader.loadLetters(texts.letters, sources);
+    if (error.isEmpty())
+        error = reader.loadRatings(texts.ratings, sources);
+    if (error.isEmpty())
+        return reader;
+    if (errorMessage)
+        *errorMessage = error;
+    return std::nullopt;
+}
 
-    enum LayoutColumn { Id, Prefix, Digits, Model, Ratings, Fields, Family, Name, Socket, Cores,
-                        LayoutSource };
-    TsvReader layouts(texts.layouts,
-                      {QStringLiteral("layout"), QStringLiteral("prefix"), QStringLiteral("digits"),
-                       QStringLiteral("model"), QStringLiteral("ratings"), QStringLiteral("fields"),
-                       QStringLiteral("family"), QStringLiteral("name"), QStringLiteral("socket"),
-                       QStringLiteral("cores"), QStringLiteral("source")},
-                      QStringLiteral("layouts.tsv"));
-    for (qsizetype row = 0; row < layouts.rowCount(); ++row) {
+QString PartNumberReader::loadLayouts(QStringView text, const SourceList& sources)
+{
+    enum Column
+    {
+        Id,
+        Prefix,
+        Digits,
+        Model,
+        Ratings,
+        Fields,
+        Family,
+        Name,
+        Socket,
+        Cores,
+        Source
+    };
+    TsvReader read(text, kLayoutColumns, QStringLiteral("layouts.tsv"));
+    for (qsizetype row = 0; row < read.rowCount(); ++row) {
         Layout layout;
-        layout.id = layouts.text(row, Id);
-        layout.prefix = layouts.text(row, Prefix);
-        layout.digits = layouts.whole(row, Digits).value_or(0);
-        const QString model = layouts.text(row, Model);
+        layout.id = read.text(row, Id);
+        layout.prefix = read.text(row, Prefix);
+        layout.digits = read.whole(row, Digits).value_or(0);
+        const QString model = read.text(row, Model);
         layout.byRating = model == u"rating";
-        layout.ratings = layouts.text(row, Ratings);
-        layout.fields = layouts.words(row, Fields);
-        layout.family = layouts.text(row, Family);
-        layout.name = layouts.text(row, Name);
-        layout.socket = layouts.text(row, Socket);
-        layout.cores = layouts.items(row, Cores);
-        layout.sources = sources.cite(layouts, row, LayoutSource);
-        for (const LayoutColumn column : {Id, Prefix, Digits, Ratings, Family, Name, Socket})
-            layouts.require(row, column);
+        layout.ratings = read.text(row, Ratings);
+        layout.fields = read.words(row, Fields);
+        layout.family = read.text(row, Family);
+        layout.name = read.text(row, Name);
+        layout.socket = read.text(row, Socket);
+        layout.cores = read.items(row, Cores);
+        layout.sources = sources.cite(read, row, Source);
+        for (const Column column : {Id, Prefix, Digits, Ratings, Family, Name, Socket})
+            read.require(row, column);
         if (model != u"rating" && model != u"clock")
-            layouts.fail(row, tr("the model must be 'rating' or 'clock'"));
+            read.fail(row, tr("the model must be 'rating' or 'clock'"));
         if (layout.prefix != layout.prefix.toUpper() || layout.prefix.contains(u' '))
-            layouts.fail(row, tr("the prefix must be upper case without blanks"));
+            read.fail(row, tr("the prefix must be upper case without blanks"));
         if (!layout.name.contains(QStringLiteral("%1")))
-            layouts.fail(row, tr("the name must hold %1 for the model"));
+            read.fail(row, tr("the name must hold %1 for the model"));
         for (const QString& field : layout.fields) {
             if (!kindOf(field))
-                layouts.fail(row, tr("unknown field '%1'").arg(field));
+                read.fail(row, tr("unknown field '%1'").arg(field));
             if (field == kRevision && field != layout.fields.back())
-                layouts.fail(row, tr("the revision can only be the last field"));
+                read.fail(row, tr("the revision can only be the last field"));
         }
         if (!layout.fields.contains(QStringLiteral("l2")) ||
             !layout.fields.contains(QStringLiteral("bus")))
-            layouts.fail(row, tr("a layout needs the fields l2 and bus for its ratings"));
-        if (byId.contains(layout.id))
-            layouts.fail(row, tr("the layout '%1' is given twice").arg(layout.id));
-        reader.m_layouts.append(layout);
-        byId.insert(layout.id, nullptr);
+            read.fail(row, tr("a layout needs the fields l2 and bus for its ratings"));
+        if (layoutById(layout.id))
+            read.fail(row, tr("the layout '%1' is given twice").arg(layout.id));
+        m_layouts.append(layout);
     }
-    if (!layouts.ok())
-        return failed(layouts);
-    for (const Layout& layout : std::as_const(reader.m_layouts))
-        byId.insert(layout.id, &layout);
+    return read.error();
+}
 
-    enum LetterColumn { Layouts, Field, Letter_, Value, LetterCores, LetterSocket, LetterSource };
-    TsvReader letters(texts.letters,
-                      {QStringLiteral("layouts"), QStringLiteral("field"), QStringLiteral("letter"),
-                       QStringLiteral("value"), QStringLiteral("cores"), QStringLiteral("socket"),
-                       QStringLiteral("source")},
-                      QStringLiteral("letters.tsv"));
-    for (qsizetype row = 0; row < letters.rowCount(); ++row) {
-        const QStringList layoutIds = letters.words(row, Layouts);
-        const QString field = letters.text(row, Field);
-        const QString letter = letters.text(row, Letter_);
+QString PartNumberReader::loadLetters(QStringView text, const SourceList& sources)
+{
+    enum Column
+    {
+        Layouts,
+        Field,
+        LetterColumn,
+        Value,
+        Cores,
+        Socket,
+        Source
+    };
+    TsvReader read(text, kLetterColumns, QStringLiteral("letters.tsv"));
+    for (qsizetype row = 0; row < read.rowCount(); ++row) {
+        const QStringList layoutIds = read.words(row, Layouts);
+        const QString field = read.text(row, Field);
+        const QString letter = read.text(row, LetterColumn);
         Letter entry;
         const std::optional<Kind> kind = kindOf(field);
         if (kind == Kind::Decimal)
-            entry.number = letters.decimal(row, Value);
+            entry.number = read.decimal(row, Value);
         else if (kind == Kind::Whole)
-            entry.number = letters.whole(row, Value);
-        entry.text = letters.text(row, Value);
-        entry.cores = letters.items(row, LetterCores);
-        entry.socket = letters.text(row, LetterSocket);
-        entry.sources = sources.cite(letters, row, LetterSource);
-        letters.require(row, Layouts);
+            entry.number = read.whole(row, Value);
+        entry.text = read.text(row, Value);
+        entry.cores = read.items(row, Cores);
+        entry.socket = read.text(row, Socket);
+        entry.sources = sources.cite(read, row, Source);
+        read.require(row, Layouts);
         if (!kind)
-            letters.fail(row, tr("unknown field '%1'").arg(field));
+            read.fail(row, tr("unknown field '%1'").arg(field));
         if (letter.size() != 1 || !(letter[0].isDigit() || letter[0].isUpper()))
-            letters.fail(row, tr("the letter must be one upper-case letter or digit"));
+            read.fail(row, tr("the letter must be one upper-case letter or digit"));
         for (const QString& id : layoutIds) {
-            const Layout* layout = byId.value(id);
+            const Layout* layout = layoutById(id);
             if (!layout)
-                letters.fail(row, tr("unknown layout '%1'").arg(id));
+                read.fail(row, tr("unknown layout '%1'").arg(id));
             else if (!layout->fields.contains(field))
-                letters.fail(row, tr("the layout '%1' has no field '%2'").arg(id, field));
+                read.fail(row, tr("the layout '%1' has no field '%2'").arg(id, field));
             const QString key = letterKey(id, field, letter);
-            if (reader.m_letters.contains(key))
-                letters.fail(row, tr("the letter %1 of %2 in '%3' is given twice")
-                                      .arg(letter, field, id));
-            reader.m_letters.insert(key, entry);
+            if (m_letters.contains(key))
+                read.fail(row,
+                          tr("the letter %1 of %2 in '%3' is given twice").arg(letter, field, id));
+            m_letters.insert(key, entry);
         }
     }
-    if (!letters.ok())
-        return failed(letters);
+    return read.error();
+}
 
-    enum RatingColumn { Table, L2Kb, FsbMhz, ModelNumber, ClockMhz, RatingCores, RatingSource };
-    TsvReader ratings(texts.ratings,
-                      {QStringLiteral("ratings"), QStringLiteral("l2_kb"), QStringLiteral("fsb_mhz"),
-                       QStringLiteral("model"), QStringLiteral("clock_mhz"),
-                       QStringLiteral("cores"), QStringLiteral("source")},
-                      QStringLiteral("ratings.tsv"));
-    for (qsizetype row = 0; row < ratings.rowCount(); ++row) {
-        const QString table = ratings.text(row, Table);
-        const int l2Kb = ratings.whole(row, L2Kb).value_or(0);
-        const int fsbMhz = ratings.whole(row, FsbMhz).value_or(0);
-        const int model = ratings.whole(row, ModelNumber).value_or(0);
+QString PartNumberReader::loadRatings(QStringView text, const SourceList& sources)
+{
+    enum Column
+    {
+        Table,
+        L2Kb,
+        FsbMhz,
+        ModelNumber,
+        ClockMhz,
+        Cores,
+        Source
+    };
+    TsvReader read(text, kRatingColumns, QStringLiteral("ratings.tsv"));
+    for (qsizetype row = 0; row < read.rowCount(); ++row) {
+        const QString table = read.text(row, Table);
+        const int l2Kb = read.whole(row, L2Kb).value_or(0);
+        const int fsbMhz = read.whole(row, FsbMhz).value_or(0);
+        const int model = read.whole(row, ModelNumber).value_or(0);
         Rating rating;
-        rating.clockMhz = ratings.whole(row, ClockMhz).value_or(0);
-        rating.cores = ratings.items(row, RatingCores);
-        rating.sources = sources.cite(ratings, row, RatingSource);
-        for (const RatingColumn column : {Table, L2Kb, FsbMhz, ModelNumber, ClockMhz})
-            ratings.require(row, column);
-        if (std::none_of(reader.m_layouts.cbegin(), reader.m_layouts.cend(),
+        rating.clockMhz = read.whole(row, ClockMhz).value_or(0);
+        rating.cores = read.items(row, Cores);
+        rating.sources = sources.cite(read, row, Source);
+        for (const Column column : {Table, L2Kb, FsbMhz, ModelNumber, ClockMhz})
+            read.require(row, column);
+        if (std::none_of(m_layouts.cbegin(), m_layouts.cend(),
                          [&](const Layout& layout) { return layout.ratings == table; }))
-            ratings.fail(row, tr("no layout reads the rating table '%1'").arg(table));
+            read.fail(row, tr("no layout reads the rating table '%1'").arg(table));
         const QString key = ratingKey(table, l2Kb, fsbMhz, model);
-        if (reader.m_ratings.contains(key))
-            ratings.fail(row, tr("the model %1 is given twice for this table, L2 and bus")
-                                  .arg(model));
-        reader.m_ratings.insert(key, rating);
+        if (m_ratings.contains(key))
+            read.fail(row, tr("the model %1 is given twice for this table, L2 and bus").arg(model));
+        m_ratings.insert(key, rating);
     }
-    if (!ratings.ok())
-        return failed(ratings);
-    return reader;
+    return read.error();
+}
+
+const PartNumberReader::Layout* PartNumberReader::layoutById(const QString& id) const
+{
+    const auto found = std::find_if(m_layouts.cbegin(), m_layouts.cend(),
+                                    [&](const Layout& layout) { return layout.id == id; });
+    return found == m_layouts.cend() ? nullptr : &*found;
 }
 
 std::optional<PartIdentity> PartNumberReader::read(const QString& partNumber) const
 {
     const qsizetype blank = partNumber.indexOf(u' ');
     const QStringView code = QStringView(partNumber).left(blank < 0 ? partNumber.size() : blank);
-    const QStringView revision =
-        blank < 0 ? QStringView() : QStringView(partNumber).mid(blank + 1);
+    const QStringView revision = blank < 0 ? QStringView() : QStringView(partNumber).mid(blank + 1);
     if (blank >= 0 && revision.size() != 1)
         return std::nullopt;
 
@@ -370,8 +420,8 @@ std::optional<PartIdentity> PartNumberReader::readAs(const Layout& layout, QStri
         return std::nullopt;
     addSources(sources, rating->sources);
 
-    identity.name = layout.name.arg(layout.byRating ? QString::number(model)
-                                                    : clockName(rating->clockMhz));
+    identity.name =
+        layout.name.arg(layout.byRating ? QString::number(model) : clockName(rating->clockMhz));
     identity.family = layout.family;
     identity.core = cores.join(QStringLiteral(" or "));
     identity.clockMhz = rating->clockMhz;

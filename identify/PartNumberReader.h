@@ -21,7 +21,8 @@ class SourceList;
 // size, bus, ...), and on Slot A labels a revision letter after a blank. The knowledge is data,
 // compiled in, every row citing its sources:
 //
-// - layouts.tsv: per layout its prefix, the least number of model digits (at most four), whether the model is
+// - layouts.tsv: per layout its prefix, the least number of model digits (at most four), whether
+// the model is
 //   a clock or a rating, its rating table, its fields in order, family, name ("%1" is the
 //   rating, or the clock as AMD names it), socket and the cores it can be;
 // - letters.tsv: per field and letter what it means, for the layouts listed in the row; a
@@ -85,6 +86,12 @@ private:
         QStringList cores;
         QStringList sources;
     };
+
+    // Each adds one table's rows: the first fault, or an empty text.
+    QString loadLayouts(QStringView text, const SourceList& sources);
+    QString loadLetters(QStringView text, const SourceList& sources);
+    QString loadRatings(QStringView text, const SourceList& sources);
+    const Layout* layoutById(const QString& id) const;
 
     std::optional<PartIdentity> readAs(const Layout& layout, QStringView code,
                                        QStringView revision) const;

@@ -17,7 +17,8 @@ namespace {
 
 const QString kResourcePath = QStringLiteral(":/tallisk/identify/parts.tsv");
 
-enum Column {
+enum Column
+{
     Part,
     Name,
     Family,
@@ -35,11 +36,11 @@ enum Column {
 };
 
 const QStringList kColumns{
-    QStringLiteral("part"),    QStringLiteral("name"),       QStringLiteral("family"),
-    QStringLiteral("core"),    QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
-    QStringLiteral("multiplier"), QStringLiteral("l2_kb"),   QStringLiteral("vcore"),
-    QStringLiteral("package"), QStringLiteral("max_temp_c"), QStringLiteral("socket"),
-    QStringLiteral("note"),    QStringLiteral("source"),
+    QStringLiteral("part"),       QStringLiteral("name"),       QStringLiteral("family"),
+    QStringLiteral("core"),       QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
+    QStringLiteral("multiplier"), QStringLiteral("l2_kb"),      QStringLiteral("vcore"),
+    QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
+    QStringLiteral("note"),       QStringLiteral("source"),
 };
 
 // Suggestions: how far a typed line may be from a part number and still be offered, and the
@@ -138,8 +139,8 @@ std::optional<PartTable> PartTable::fromTsv(QStringView text, const QString& sou
         // Typed lines are looked up in upper case with single blanks (before a Slot A revision
         // letter); a part number written otherwise could never be matched.
         if (row.part != row.part.toUpper() || row.part != row.part.simplified())
-            read.fail(i, tr("the part number '%1' is not upper case with single blanks")
-                             .arg(row.part));
+            read.fail(
+                i, tr("the part number '%1' is not upper case with single blanks").arg(row.part));
         else if (const auto seen = table.m_byPart.constFind(row.part);
                  seen != table.m_byPart.cend())
             read.fail(i, tr("the part number '%1' is already on line %2")

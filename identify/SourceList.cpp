@@ -11,7 +11,13 @@ namespace tallisk {
 
 namespace {
 
-enum Column { Id, Title, Address, Gave };
+enum Column
+{
+    Id,
+    Title,
+    Address,
+    Gave
+};
 
 QString tr(const char* source)
 {

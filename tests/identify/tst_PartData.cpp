@@ -46,12 +46,12 @@ namespace {
 const QHash<QString, int>& coreCache()
 {
     static const QHash<QString, int> cache{
-        {QStringLiteral("Argon"), 512},       {QStringLiteral("Pluto"), 512},
-        {QStringLiteral("Orion"), 512},       {QStringLiteral("Thunderbird"), 256},
-        {QStringLiteral("Palomino"), 256},    {QStringLiteral("Thoroughbred A"), 256},
+        {QStringLiteral("Argon"), 512},          {QStringLiteral("Pluto"), 512},
+        {QStringLiteral("Orion"), 512},          {QStringLiteral("Thunderbird"), 256},
+        {QStringLiteral("Palomino"), 256},       {QStringLiteral("Thoroughbred A"), 256},
         {QStringLiteral("Thoroughbred B"), 256}, {QStringLiteral("Thorton"), 256},
-        {QStringLiteral("Barton"), 512},      {QStringLiteral("Spitfire"), 64},
-        {QStringLiteral("Morgan"), 64},       {QStringLiteral("Applebred"), 64},
+        {QStringLiteral("Barton"), 512},         {QStringLiteral("Spitfire"), 64},
+        {QStringLiteral("Morgan"), 64},          {QStringLiteral("Applebred"), 64},
     };
     return cache;
 }
@@ -78,21 +78,7 @@ const QHash<QString, const char*>& beyondTheReader()
 }
 
 // The exact bus clock the multiplier applies to, by the quoted bus figure.
-std::optional<double> busClock(int fsbMhz)
-{
-    switch (fsbMhz) {
-    case 200:
-        return 100.0;
-    case 266:
-        return 400.0 / 3;
-    case 333:
-        return 500.0 / 3;
-    case 400:
-        return 200.0;
-    default:
-        return std::nullopt;
-    }
-}
+const QHash<int, double> kBusClock{{200, 100.0}, {266, 400.0 / 3}, {333, 500.0 / 3}, {400, 200.0}};
 
 QStringList coresOf(const PartIdentity& row)
 {
@@ -152,12 +138,12 @@ void tst_PartData::clockIsMultiplierTimesBus()
 {
     FETCH_ROW;
     if (row.fsbMhz)
-        QVERIFY2(busClock(*row.fsbMhz), "bus must be 200, 266, 333 or 400");
+        QVERIFY2(kBusClock.contains(*row.fsbMhz), "bus must be 200, 266, 333 or 400");
     if (row.multiplier) // halves only
         QCOMPARE(std::fmod(*row.multiplier * 2, 1.0), 0.0);
     if (!row.clockMhz || !row.fsbMhz || !row.multiplier)
         return;
-    const double expected = *row.multiplier * *busClock(*row.fsbMhz);
+    const double expected = *row.multiplier * kBusClock[*row.fsbMhz];
     QVERIFY2(std::abs(*row.clockMhz - expected) <= 1.0,
              qPrintable(QStringLiteral("%1 MHz, expected %2").arg(*row.clockMhz).arg(expected)));
 }
@@ -216,7 +202,9 @@ void tst_PartData::readerAgreesWithRow()
     QCOMPARE(read->basis, QStringLiteral("read from the part number"));
     for (const QString& core : coresOf(row))
         QVERIFY2(coresOf(*read).contains(core), qPrintable(read->core));
-    auto agree = [](const auto& a, const auto& b) { return !a || !b || *a == *b; };
+    auto agree = [](const auto& a, const auto& b) {
+        return !a || !b || *a == *b;
+    };
     QVERIFY2(agree(row.clockMhz, read->clockMhz), "clock");
     QVERIFY2(agree(row.fsbMhz, read->fsbMhz), "bus");
     QVERIFY2(agree(row.multiplier, read->multiplier), "multiplier");

@@ -87,10 +87,10 @@ void tst_PartIdentifier::basisOfTheAnswer_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("basis");
-    QTest::newRow("a row of the table") << QStringLiteral("AXDA2800DKV4D")
-                                        << QStringLiteral("known part");
-    QTest::newRow("read by its layout") << QStringLiteral("AXDA3000DKV4D")
-                                        << QStringLiteral("read from the part number");
+    QTest::newRow("a row of the table")
+        << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
+    QTest::newRow("read by its layout")
+        << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
 }
 
 void tst_PartIdentifier::basisOfTheAnswer()

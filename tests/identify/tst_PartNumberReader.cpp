@@ -112,12 +112,11 @@ QString withLetter(const QString& base, const QStringList& fields, const QString
 {
     QString part = base;
     if (field == u"revision")
-        return part.left(part.indexOf(u' ') < 0 ? part.size() : part.indexOf(u' ')) + u' ' +
-               letter;
+        return part.left(part.indexOf(u' ') < 0 ? part.size() : part.indexOf(u' ')) + u' ' + letter;
     const qsizetype blank = part.indexOf(u' ');
     const qsizetype end = blank < 0 ? part.size() : blank;
-    const qsizetype letters = fields.contains(QStringLiteral("revision")) ? fields.size() - 1
-                                                                          : fields.size();
+    const qsizetype letters =
+        fields.contains(QStringLiteral("revision")) ? fields.size() - 1 : fields.size();
     part[end - letters + fields.indexOf(field)] = letter.front();
     return part;
 }
@@ -186,7 +185,7 @@ void tst_PartNumberReader::readsEachLayout_data()
     QTest::addColumn<int>("fsb");
     QTest::addColumn<double>("multiplier");
     QTest::addColumn<int>("l2");
-    QTest::addColumn<double>("vcore"); // 0 for unknown
+    QTest::addColumn<double>("vcore");    // 0 for unknown
     QTest::addColumn<int>("temperature"); // 0 for unknown
     QTest::addColumn<QString>("package");
     QTest::addColumn<QString>("socket");
@@ -212,8 +211,8 @@ void tst_PartNumberReader::readsEachLayout_data()
         "Socket A");
     row("AX2100DMT3C", "AMD Athlon XP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 90, "OPGA",
         "Socket A");
-    row("AXDA2000DUT3C", "AMD Athlon XP 2000+", "Thoroughbred A or Thoroughbred B", 1667, 266,
-        12.5, 256, 1.6, 90, "OPGA", "Socket A");
+    row("AXDA2000DUT3C", "AMD Athlon XP 2000+", "Thoroughbred A or Thoroughbred B", 1667, 266, 12.5,
+        256, 1.6, 90, "OPGA", "Socket A");
     // From 2400+ on a Thoroughbred is a B.
     row("AXDA2400DKV3C", "AMD Athlon XP 2400+", "Thoroughbred B", 2000, 266, 15.0, 256, 1.65, 85,
         "OPGA", "Socket A");
@@ -221,8 +220,8 @@ void tst_PartNumberReader::readsEachLayout_data()
         "Socket A");
     row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Thorton", 2000, 266, 15.0, 256, 1.65, 85, "OPGA",
         "Socket A");
-    row("SDA2800DUT3D", "AMD Sempron 2800+", "Thoroughbred B or Thorton", 2000, 333, 12.0, 256,
-        1.6, 90, "OPGA", "Socket A");
+    row("SDA2800DUT3D", "AMD Sempron 2800+", "Thoroughbred B or Thorton", 2000, 333, 12.0, 256, 1.6,
+        90, "OPGA", "Socket A");
     row("SDA3000DUT4D", "AMD Sempron 3000+", "Barton", 2000, 333, 12.0, 512, 1.6, 90, "OPGA",
         "Socket A");
     row("D0700AST1B", "AMD Duron 700 MHz", "Spitfire", 700, 200, 7.0, 64, 1.5, 90, "CPGA",
@@ -240,8 +239,8 @@ void tst_PartNumberReader::readsEachLayout_data()
         "Socket A");
     row("AMP2100DMS3C", "AMD Athlon MP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 95, "OPGA",
         "Socket A");
-    row("AMSN2600DKT3C", "AMD Athlon MP 2600+", "Thoroughbred A or Thoroughbred B", 2133, 266,
-        16.0, 256, 1.65, 90, "OPGA", "Socket A");
+    row("AMSN2600DKT3C", "AMD Athlon MP 2600+", "Thoroughbred A or Thoroughbred B", 2133, 266, 16.0,
+        256, 1.65, 90, "OPGA", "Socket A");
     row("AMSN2800DUT4C", "AMD Athlon MP 2800+", "Barton", 2133, 266, 16.0, 512, 1.6, 90, "OPGA",
         "Socket A");
     // Its V is read two ways by its sources: no voltage.
@@ -294,8 +293,8 @@ void tst_PartNumberReader::everyLetterReadsToItsValue()
         if (!id)
             continue;
         const QString fact = factOf(*id, letter.field);
-        const bool number = letter.field != u"package" && letter.field != u"l2speed" &&
-                            letter.field != u"revision";
+        const bool number =
+            letter.field != u"package" && letter.field != u"l2speed" && letter.field != u"revision";
         QVERIFY2(number ? fact.toDouble() == letter.value.toDouble() : fact.contains(letter.value),
                  qPrintable(line + u' ' + letter.field));
         if (letter.value.isEmpty() && letter.field != u"revision")

@@ -32,11 +32,11 @@ static const QString kHeader = QStringLiteral("part\tname\tfamily\tcore\tclock_m
 // Two sources for the rows of these tests.
 static const SourceList& testSources()
 {
-    static const SourceList sources = *SourceList::fromTsv(
-        QStringLiteral("id\ttitle\taddress\tgave\n"
-                       "T1\tA review\thttps://example.org/review\tclocks\n"
-                       "T2\tA datasheet\t\tletters\n"),
-        QStringLiteral("sources.tsv"));
+    static const SourceList sources =
+        *SourceList::fromTsv(QStringLiteral("id\ttitle\taddress\tgave\n"
+                                            "T1\tA review\thttps://example.org/review\tclocks\n"
+                                            "T2\tA datasheet\t\tletters\n"),
+                             QStringLiteral("sources.tsv"));
     return sources;
 }
 
@@ -87,8 +87,8 @@ void tst_PartTable::identifiesSamplePerFamily_data()
         "Socket 563");
     row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Mobile Athlon 4", "Palomino", 1200, 266,
         9.0, 256, "Socket A");
-    row("ANXL1500FGC3F", "AMD Geode NX 1500", "Geode NX", "Thoroughbred A or Thoroughbred B",
-        1000, 266, 7.5, 256, "Socket A");
+    row("ANXL1500FGC3F", "AMD Geode NX 1500", "Geode NX", "Thoroughbred A or Thoroughbred B", 1000,
+        266, 7.5, 256, "Socket A");
 }
 
 void tst_PartTable::identifiesSamplePerFamily()
