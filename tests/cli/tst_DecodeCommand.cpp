@@ -334,6 +334,7 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
                   const char* hint = "") {
         QTest::newRow(name) << lines << QByteArray(identified) << QByteArray(hint);
     };
+    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
     // One part per family, through the whole command, each with the basis of its answer; the
     // first two the decoder gets right, the rest it declines, misses or gives no core.
     row("Athlon XP Barton, the worked example", kExample,
@@ -357,6 +358,10 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
     row("Slot A label as printed", {QStringLiteral("AMD-K7700MTR51B A")},
         "Identified: AMD Athlon 700 MHz (Argon or Pluto, 700 MHz, 200 MHz bus, 7.0x, 512 KB "
         "L2) [known part]\n");
+    row("Athlon XP Barton on a 400 MHz bus, no clock from the decoder",
+        {QStringLiteral("AXDA3200DKV4E")},
+        "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2) "
+        "[known part]\n");
     row("Thunderbird", {QStringLiteral("A1400AMS3C")},
         "Identified: AMD Athlon 1.4 GHz (Thunderbird, 1400 MHz, 266 MHz bus, 10.5x, 256 KB "
         "L2) [known part]\n");
@@ -373,9 +378,8 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
         "Identified: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB "
         "L2) [known part]\n");
     // Not known: the reader's tables end here; near misses are hints only.
-    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
-    row("no source for its bus letter", {QStringLiteral("AXDA3200DKV4E")},
-        "Identified: not known\n");
+    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")},
+        "Identified: not known\n", closest);
     row("truncated", {QStringLiteral("AXDA2800DKV4")}, "Identified: not known\n", closest);
     row("unknown suffix", {QStringLiteral("axda2800dkv4z")}, "Identified: not known\n",
         "tallisk-decode: closest known parts (not an identification): AXDA2800DKV4D");
