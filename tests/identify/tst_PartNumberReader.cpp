@@ -350,6 +350,7 @@ void tst_PartNumberReader::outsideTheLayoutIsNotKnown_data()
     QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
     QTest::newRow("rating the core never had") << QStringLiteral("AXDA1500DLT3C");
     QTest::newRow("clock the core never had") << QStringLiteral("D1000AUT1B");
+    QTest::newRow("clock of another core") << QStringLiteral("DHD600AMT1B");
     QTest::newRow("no digits") << QStringLiteral("AXDADKV4D");
     QTest::newRow("prefix only") << QStringLiteral("AXDA");
     QTest::newRow("empty") << QString();
