@@ -12,11 +12,6 @@ namespace tallisk {
 
 namespace {
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("PartIdentifier", source);
-}
-
 // The two Thoroughbred revisions that share part numbers, and the source (sources.tsv) that
 // ties the stepping code's last letter to them.
 const QLatin1StringView kBothRevisions("Thoroughbred A or Thoroughbred B");

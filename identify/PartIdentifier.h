@@ -4,6 +4,7 @@
 
 #include "PartIdentity.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ namespace tallisk {
 // a line neither answers is not known.
 class PartIdentifier
 {
+    Q_DECLARE_TR_FUNCTIONS(PartIdentifier)
+
 public:
     // `stepping` is the decoder's stepping code for the same chip, as text (empty for none).
     static std::optional<PartIdentity> identify(const QString& line1,

@@ -21,11 +21,6 @@ template <typename T> QJsonValue number(const std::optional<T>& value)
     return value ? QJsonValue(static_cast<double>(*value)) : QJsonValue(QJsonValue::Null);
 }
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("PartIdentity", source);
-}
-
 } // namespace
 
 QJsonObject PartIdentity::toJson() const

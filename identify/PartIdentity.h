@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ namespace tallisk {
 // to is half of the exact rate (100, 133 1/3, 166 2/3 or 200 MHz).
 class PartIdentity
 {
+    Q_DECLARE_TR_FUNCTIONS(PartIdentity)
+
 public:
     QString part;   // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
     QString name;   // marketing name, e.g. "AMD Athlon XP 3200+"

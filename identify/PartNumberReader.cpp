@@ -16,11 +16,6 @@ namespace tallisk {
 
 namespace {
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("PartNumberReader", source);
-}
-
 // The fields a layout may have, and how a letter's value reads for each.
 enum class Kind
 {
@@ -112,19 +107,6 @@ std::optional<double> multiplierOf(int clockMhz, int fsbMhz)
     return multiplier;
 }
 
-// A clock as AMD names the part: "850 MHz", "1 GHz", "1.13 GHz".
-QString clockName(int clockMhz)
-{
-    if (clockMhz < 1000)
-        return tr("%1 MHz").arg(clockMhz);
-    QString ghz = QString::number(clockMhz / 1000.0, 'f', 2);
-    while (ghz.endsWith(u'0'))
-        ghz.chop(1);
-    if (ghz.endsWith(u'.'))
-        ghz.chop(1);
-    return tr("%1 GHz").arg(ghz);
-}
-
 // Narrows the cores still possible by what one more row says; false when nothing is left.
 bool narrow(QStringList& cores, bool& named, const QStringList& by)
 {
@@ -148,6 +130,19 @@ void addSources(QStringList& to, const QStringList& from)
 }
 
 } // namespace
+
+// A clock as AMD names the part: "850 MHz", "1 GHz", "1.13 GHz".
+QString PartNumberReader::clockName(int clockMhz)
+{
+    if (clockMhz < 1000)
+        return tr("%1 MHz").arg(clockMhz);
+    QString ghz = QString::number(clockMhz / 1000.0, 'f', 2);
+    while (ghz.endsWith(u'0'))
+        ghz.chop(1);
+    if (ghz.endsWith(u'.'))
+        ghz.chop(1);
+    return tr("%1 GHz").arg(ghz);
+}
 
 const PartNumberReader& PartNumberReader::instance()
 {

@@ -4,6 +4,7 @@
 
 #include "PartIdentity.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -21,10 +22,9 @@ class SourceList;
 // size, bus, ...), and on Slot A labels a revision letter after a blank. The knowledge is data,
 // compiled in, every row citing its sources:
 //
-// - layouts.tsv: per layout its prefix, the least number of model digits (at most four), whether
-// the model is
-//   a clock or a rating, its rating table, its fields in order, family, name ("%1" is the
-//   rating, or the clock as AMD names it), socket and the cores it can be;
+// - layouts.tsv: per layout its prefix, the least number of model digits (at most four),
+//   whether the model is a clock or a rating, its rating table, its fields in order, family,
+//   name ("%1" is the rating, or the clock as AMD names it), socket and the cores it can be;
 // - letters.tsv: per field and letter what it means, for the layouts listed in the row; a
 //   letter may also narrow the cores or name the socket (a mobile package);
 // - ratings.tsv: per rating table, L2 size and bus, which model numbers exist and their clock;
@@ -37,6 +37,8 @@ class SourceList;
 // unknown. Anything else is no answer.
 class PartNumberReader
 {
+    Q_DECLARE_TR_FUNCTIONS(PartNumberReader)
+
 public:
     static const PartNumberReader& instance();
 
@@ -86,6 +88,8 @@ private:
         QStringList cores;
         QStringList sources;
     };
+
+    static QString clockName(int clockMhz);
 
     // Each adds one table's rows: the first fault, or an empty text.
     QString loadLayouts(QStringView text, const SourceList& sources);

@@ -50,11 +50,6 @@ constexpr qsizetype kMinPrefix = 6;
 constexpr qsizetype kMaxCompared = 40;
 constexpr qsizetype kMaxSuggestions = 5;
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("PartTable", source);
-}
-
 // The typed line as suggestions compare it: without blanks, in upper case, and without the
 // maker's name in front (Slot A labels print "AMD-" before the code).
 QList<uint> comparable(const QString& line)

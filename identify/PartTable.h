@@ -4,6 +4,7 @@
 
 #include "PartIdentity.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -27,6 +28,8 @@ class SourceList;
 // Any row the loader cannot take whole is a load error, never skipped.
 class PartTable
 {
+    Q_DECLARE_TR_FUNCTIONS(PartTable)
+
 public:
     // The compiled-in table. Its data is checked by the tests; a table that fails to load is
     // a broken build, so this stops the program with the loader's message.

@@ -19,11 +19,6 @@ enum Column
     Gave
 };
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("SourceList", source);
-}
-
 } // namespace
 
 const SourceList& SourceList::instance()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ class TsvReader;
 // gave. A row citing an id that is not here is a load error of that table.
 class SourceList
 {
+    Q_DECLARE_TR_FUNCTIONS(SourceList)
+
 public:
     static const SourceList& instance();
 

@@ -11,11 +11,6 @@ namespace tallisk {
 
 namespace {
 
-QString tr(const char* source)
-{
-    return QCoreApplication::translate("TsvReader", source);
-}
-
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ namespace tallisk {
 // then ask error(), so a file with any fault is refused whole, never loaded in part.
 class TsvReader
 {
+    Q_DECLARE_TR_FUNCTIONS(TsvReader)
+
 public:
     TsvReader(QStringView text, const QStringList& columns, const QString& sourceName);
 
