@@ -23,6 +23,8 @@ private Q_SLOTS:
     void loadsWellFormedText();
     void loaderRefusesMalformedText_data();
     void loaderRefusesMalformedText();
+    void sourceListRefusesMalformedText_data();
+    void sourceListRefusesMalformedText();
 };
 
 static const QString kHeader = QStringLiteral("part\tname\tfamily\tcore\tclock_mhz\tfsb_mhz\t"
@@ -320,6 +322,31 @@ void tst_PartTable::loaderRefusesMalformedText()
     QVERIFY2(message.contains(error), qPrintable(message));
     // Without an error text to fill the loader still refuses.
     QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv"), testSources()));
+}
+
+void tst_PartTable::sourceListRefusesMalformedText_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("id twice") << QStringLiteral("T1\tA\t\tx\nT1\tB\t\ty\n")
+                              << QStringLiteral("line 3: the id 'T1' is given twice");
+    QTest::newRow("blank in id") << QStringLiteral("T 1\tA\t\tx\n")
+                                 << QStringLiteral("line 2: the id 'T 1' holds a blank");
+    QTest::newRow("no title") << QStringLiteral("T1\t\t\tx\n")
+                              << QStringLiteral("line 2: column title is empty");
+    QTest::newRow("nothing it gave") << QStringLiteral("T1\tA\thttps://example.org\t\n")
+                                     << QStringLiteral("line 2: column gave is empty");
+}
+
+void tst_PartTable::sourceListRefusesMalformedText()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, error);
+    QString message;
+    QVERIFY(!SourceList::fromTsv(QStringLiteral("id\ttitle\taddress\tgave\n") + rows,
+                                 QStringLiteral("s.tsv"), &message));
+    QVERIFY2(message.startsWith(QStringLiteral("s.tsv, ")) && message.contains(error),
+             qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(tst_PartTable)
