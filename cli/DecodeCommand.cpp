@@ -5,7 +5,7 @@
 #include "DecodePass.h"
 #include "DecodeRecord.h"
 #include "FieldTable.h"
-#include "PartTable.h"
+#include "PartIdentifier.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 
@@ -31,10 +31,11 @@ DecodeRecord decode(const QStringList& lines, PassOutcome* outcome)
     return record;
 }
 
-// The line --identify adds after the seventeen rows.
+// The line --identify adds after the seventeen rows, ending with the basis of the answer.
 QString identifiedLine(const std::optional<PartIdentity>& identity)
 {
-    return (identity ? DecodeCommand::tr("Identified: %1").arg(identity->summary())
+    return (identity ? DecodeCommand::tr("Identified: %1 [%2]")
+                           .arg(identity->summary(), identity->basis)
                      : DecodeCommand::tr("Identified: not known")) +
            u'\n';
 }
@@ -77,14 +78,14 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
     };
 }
 
-void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1)
+void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1, const QString& stepping)
 {
-    const PartTable& table = PartTable::instance();
-    const std::optional<PartIdentity> identity = table.identify(line1);
+    const std::optional<PartIdentity> identity = PartIdentifier::identify(line1, stepping);
     result.insert(QStringLiteral("identity"),
                   identity ? QJsonValue(identity->toJson()) : QJsonValue(QJsonValue::Null));
-    result.insert(QStringLiteral("suggestions"),
-                  QJsonArray::fromStringList(identity ? QStringList() : table.suggestions(line1)));
+    result.insert(
+        QStringLiteral("suggestions"),
+        QJsonArray::fromStringList(identity ? QStringList() : PartIdentifier::suggestions(line1)));
 }
 
 int DecodeCommand::run(const QStringList& arguments)
@@ -164,7 +165,7 @@ int DecodeCommand::runSingle(const QStringList& lines, bool json, bool identify,
     if (json) {
         QJsonObject result = resultJson(record, outcome);
         if (identify)
-            addIdentity(result, record.line1());
+            addIdentity(result, record.line1(), record.field(Field::Stepping));
         writeOut(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)));
     } else {
         QString text = record.modelName() + u'\n';
@@ -174,13 +175,13 @@ int DecodeCommand::runSingle(const QStringList& lines, bool json, bool identify,
         }
         std::optional<PartIdentity> identity;
         if (identify) {
-            identity = PartTable::instance().identify(record.line1());
+            identity = PartIdentifier::identify(record.line1(), record.field(Field::Stepping));
             text += identifiedLine(identity);
         }
         writeOut(text);
         // Near misses are hints for the person at the terminal, kept out of the result.
         if (identify && !identity) {
-            const QStringList close = PartTable::instance().suggestions(record.line1());
+            const QStringList close = PartIdentifier::suggestions(record.line1());
             if (!close.isEmpty())
                 writeErr(tr("%1: closest known parts (not an identification): %2\n")
                              .arg(QLatin1StringView(kProgram), close.join(QStringLiteral(", "))));
@@ -217,7 +218,7 @@ int DecodeCommand::runBatch(const QString& source, bool identify)
             const DecodeRecord record = decode(lines, &outcome);
             object = resultJson(record, outcome);
             if (identify)
-                addIdentity(object, record.line1());
+                addIdentity(object, record.line1(), record.field(Field::Stepping));
         } else {
             object.insert(QStringLiteral("error"), problem);
         }

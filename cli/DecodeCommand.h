@@ -37,10 +37,12 @@ public:
     // The JSON form of one pass's result.
     static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
 
-    // Adds what --identify adds to that form: `identity`, the part that line 1 names (null when
-    // the part table does not know it), and `suggestions`, the closest known part numbers for a
-    // line that is not known (hints only, never an identification).
-    static void addIdentity(QJsonObject& result, const QString& line1);
+    // Adds what --identify adds to that form: `identity`, the real part that line 1 names (null
+    // when it is not known), and `suggestions`, the closest known part numbers for a line that
+    // is not known (hints only, never an identification). `stepping` is the decoded stepping
+    // code, which tells Thoroughbred A from B where the part number cannot.
+    static void addIdentity(QJsonObject& result, const QString& line1,
+                            const QString& stepping = QString());
 
 private:
     int runSingle(const QStringList& lines, bool json, bool identify, const QString& htmlFile);

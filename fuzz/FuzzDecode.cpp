@@ -11,7 +11,7 @@
 #include "DecodeRecord.h"
 #include "FieldTable.h"
 #include "HtmlTable.h"
-#include "PartTable.h"
+#include "PartIdentifier.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -206,7 +206,7 @@ void checkBatchRecord(const QByteArrayView (&parts)[3])
     DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
     const PassOutcome outcome = runDecodePass(record);
     QJsonObject object = DecodeCommand::resultJson(record, outcome);
-    DecodeCommand::addIdentity(object, record.line1());
+    DecodeCommand::addIdentity(object, record.line1(), record.field(Field::Stepping));
     object.insert(QStringLiteral("record"), 1);
     const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
     check(!line.contains('\n') && !line.contains('\r'), "batch JSON is not one line");
@@ -232,21 +232,33 @@ void checkBatchRecord(const QByteArrayView (&parts)[3])
     check(read.value(u"completed").toBool() == (outcome == PassOutcome::Completed),
           "batch JSON completed");
 
-    // An identity names exactly the typed part; suggestions are only for unknown lines, few,
-    // and each a part the table knows.
-    const PartTable& table = PartTable::instance();
+    // An identity names exactly the normalised typed part, with its basis and sources; the
+    // same line typed in another case answers the same; suggestions are only for unknown lines,
+    // few, and each a part that is known.
     const QJsonValue identity = read.value(u"identity");
     const QJsonArray suggestions = read.value(u"suggestions").toArray();
+    QString lower = record.line1();
+    for (QChar& c : lower) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    const std::optional<PartIdentity> again =
+        PartIdentifier::identify(lower, record.field(Field::Stepping));
     if (identity.isObject()) {
-        check(identity.toObject().value(u"part").toString() == record.line1(),
+        const QJsonObject object = identity.toObject();
+        check(object.value(u"part").toString() == PartIdentifier::normalise(record.line1()),
               "identity of another part");
+        check(!object.value(u"basis").toString().isEmpty() &&
+                  !object.value(u"sources").toArray().isEmpty(),
+              "identity without basis or sources");
+        check(again && again->toJson() == object, "identity depends on the case typed");
         check(suggestions.isEmpty(), "suggestions beside an identity");
     } else {
-        check(identity.isNull() && !table.identify(record.line1()), "identity missing");
+        check(identity.isNull() && !again, "identity missing");
         check(suggestions.size() <= 5, "more than five suggestions");
         for (const QJsonValue& part : suggestions)
-            check(table.identify(part.toString()).has_value(), "suggestion of an unknown part",
-                  part.toString());
+            check(PartIdentifier::identify(part.toString()).has_value(),
+                  "suggestion of an unknown part", part.toString());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "PartIdentity.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonValue>
 #include <QStringList>
 
@@ -37,6 +38,8 @@ QJsonObject PartIdentity::toJson() const
         {QStringLiteral("package"), text(package)},
         {QStringLiteral("max_temp_c"), number(maxTempC)},
         {QStringLiteral("socket"), text(socket)},
+        {QStringLiteral("basis"), text(basis)},
+        {QStringLiteral("sources"), QJsonArray::fromStringList(sources)},
     };
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,10 +22,10 @@ class PartIdentity
     Q_DECLARE_TR_FUNCTIONS(PartIdentity)
 
 public:
-    QString part;   // the ordering part number as printed on line 1, e.g. "AXDA3200DKV4E"
+    QString part;   // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
     QString name;   // marketing name, e.g. "AMD Athlon XP 3200+"
     QString family; // e.g. "Athlon XP"
-    QString core;   // e.g. "Barton"; "A or B" where line 1 cannot tell the two apart
+    QString core;   // e.g. "Barton"; "A or B" where the part number leaves two cores
     std::optional<int> clockMhz;
     std::optional<int> fsbMhz;
     std::optional<double> multiplier;
@@ -34,10 +35,18 @@ public:
     std::optional<int> maxTempC;
     QString socket; // "Socket A" or "Slot A"
     QString note;
+    QString basis;       // kKnownPart or kReadFromPartNumber
+    QStringList sources; // the public sources behind the answer, each its title and address
+
+    // The two bases of an answer: a row of the known-part table, or the part number's letters
+    // read against the layout tables.
+    static constexpr const char* kKnownPart = "known part";
+    static constexpr const char* kReadFromPartNumber = "read from the part number";
 
     // The identity as the command prints it: exactly the keys part, name, family, core,
-    // clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package, max_temp_c and socket; numbers as
-    // JSON numbers and every unknown fact as null. The note is left out.
+    // clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package, max_temp_c, socket, basis and
+    // sources; numbers as JSON numbers, every unknown fact as null, sources as an array of
+    // texts. The note is left out.
     QJsonObject toJson() const;
 
     // One line for people: the name, then core, clock, bus, multiplier and L2 in parentheses,

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartTable.h"
 
+#include "ResourceText.h"
+#include "SourceList.h"
+#include "TsvReader.h"
+
 #include <QCoreApplication>
-#include <QFile>
-#include <QLocale>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace tallisk {
@@ -16,9 +17,30 @@ namespace {
 
 const QString kResourcePath = QStringLiteral(":/tallisk/identify/parts.tsv");
 
-constexpr std::array<const char*, 13> kColumns{
-    "part",  "name",  "family",  "core",       "clock_mhz", "fsb_mhz", "multiplier",
-    "l2_kb", "vcore", "package", "max_temp_c", "socket",    "note",
+enum Column
+{
+    Part,
+    Name,
+    Family,
+    Core,
+    ClockMhz,
+    FsbMhz,
+    Multiplier,
+    L2Kb,
+    Vcore,
+    Package,
+    MaxTempC,
+    Socket,
+    Note,
+    Source,
+};
+
+const QStringList kColumns{
+    QStringLiteral("part"),       QStringLiteral("name"),       QStringLiteral("family"),
+    QStringLiteral("core"),       QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
+    QStringLiteral("multiplier"), QStringLiteral("l2_kb"),      QStringLiteral("vcore"),
+    QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
+    QStringLiteral("note"),       QStringLiteral("source"),
 };
 
 // Suggestions: how far a typed line may be from a part number and still be offered, and the
@@ -27,83 +49,6 @@ constexpr qsizetype kMaxDistance = 2;
 constexpr qsizetype kMinPrefix = 6;
 constexpr qsizetype kMaxCompared = 40;
 constexpr qsizetype kMaxSuggestions = 5;
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-// Why a cell cannot be read, or an empty text when it can.
-class CellReader
-{
-    Q_DECLARE_TR_FUNCTIONS(PartTable)
-
-public:
-    explicit CellReader(const QStringList& cells) : m_cells(cells) {}
-
-    QString error() const { return m_error; }
-
-    QString text(qsizetype column)
-    {
-        const QString& cell = m_cells[column];
-        if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
-            fail(column, tr("has blanks around it"));
-        return cell;
-    }
-
-    // A whole number of at most six digits, greater than zero; empty for an empty cell.
-    std::optional<int> whole(qsizetype column)
-    {
-        const QString cell = text(column);
-        if (cell.isEmpty())
-            return std::nullopt;
-        const bool digits = std::all_of(cell.cbegin(), cell.cend(), isAsciiDigit);
-        const int value = digits && cell.size() <= 6 ? cell.toInt() : 0;
-        if (value <= 0) {
-            fail(column, tr("is not a whole number above zero: '%1'").arg(cell));
-            return std::nullopt;
-        }
-        return value;
-    }
-
-    // Digits with at most one decimal point between digits, greater than zero.
-    std::optional<double> decimal(qsizetype column)
-    {
-        const QString cell = text(column);
-        if (cell.isEmpty())
-            return std::nullopt;
-        const qsizetype point = cell.indexOf(u'.');
-        const QStringView whole = QStringView(cell).left(point < 0 ? cell.size() : point);
-        const QStringView fraction = point < 0 ? QStringView() : QStringView(cell).mid(point + 1);
-        const bool wellFormed =
-            !whole.isEmpty() && whole.size() <= 6 &&
-            std::all_of(whole.cbegin(), whole.cend(), isAsciiDigit) &&
-            (point < 0 || (!fraction.isEmpty() && fraction.size() <= 6 &&
-                           std::all_of(fraction.cbegin(), fraction.cend(), isAsciiDigit)));
-        const double value = wellFormed ? QLocale::c().toDouble(cell) : 0.0;
-        if (value <= 0.0) {
-            fail(column, tr("is not a decimal number above zero: '%1'").arg(cell));
-            return std::nullopt;
-        }
-        return value;
-    }
-
-    void require(qsizetype column)
-    {
-        if (m_cells[column].isEmpty())
-            fail(column, tr("is empty"));
-    }
-
-private:
-    void fail(qsizetype column, const QString& why)
-    {
-        if (m_error.isEmpty())
-            m_error = tr("column %1 %2").arg(QLatin1StringView(kColumns[column]), why);
-    }
-
-    const QStringList& m_cells;
-    QString m_error;
-};
 
 // The typed line as suggestions compare it: without blanks, in upper case, and without the
 // maker's name in front (Slot A labels print "AMD-" before the code).
@@ -152,85 +97,57 @@ bool startsWith(const QList<uint>& text, const QList<uint>& prefix)
 
 const PartTable& PartTable::instance()
 {
-    static const PartTable table = [] {
-        QFile file(kResourcePath);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("Cannot read the part table %s: %s", qPrintable(kResourcePath),
-                   qPrintable(file.errorString()));
-        QString error;
-        std::optional<PartTable> loaded =
-            fromTsv(QString::fromUtf8(file.readAll()), kResourcePath, &error);
-        if (!loaded)
-            qFatal("%s", qPrintable(error));
-        return std::move(*loaded);
-    }();
+    static const PartTable table = loadResource<PartTable>(kResourcePath);
     return table;
 }
 
 std::optional<PartTable> PartTable::fromTsv(QStringView text, const QString& sourceName,
                                             QString* errorMessage)
 {
-    auto failed = [&](qsizetype lineNumber, const QString& why) -> std::optional<PartTable> {
-        if (errorMessage)
-            *errorMessage = tr("%1, line %2: %3").arg(sourceName).arg(lineNumber).arg(why);
-        return std::nullopt;
-    };
+    return fromTsv(text, sourceName, SourceList::instance(), errorMessage);
+}
 
-    QList<QStringView> lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast(); // the newline that ends the last line
-    for (QStringView& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-
-    QStringList header;
-    for (const char* column : kColumns)
-        header << QLatin1StringView(column);
-    const QString expectedHeader = header.join(u'\t');
-    if (lines.isEmpty() || lines.front() != expectedHeader)
-        return failed(1, tr("the header must be '%1'").arg(header.join(QStringLiteral(", "))));
-
+std::optional<PartTable> PartTable::fromTsv(QStringView text, const QString& sourceName,
+                                            const SourceList& sources, QString* errorMessage)
+{
+    TsvReader read(text, kColumns, sourceName);
     PartTable table;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const qsizetype lineNumber = i + 1;
-        if (lines[i].isEmpty())
-            return failed(lineNumber, tr("empty line"));
-        const QStringList cells = lines[i].toString().split(u'\t');
-        if (cells.size() != qsizetype(kColumns.size()))
-            return failed(lineNumber,
-                          tr("expected %1 cells, found %2").arg(kColumns.size()).arg(cells.size()));
-
-        CellReader read(cells);
+    for (qsizetype i = 0; i < read.rowCount() && read.ok(); ++i) {
         PartIdentity row;
-        row.part = read.text(0);
-        row.name = read.text(1);
-        row.family = read.text(2);
-        row.core = read.text(3);
-        row.clockMhz = read.whole(4);
-        row.fsbMhz = read.whole(5);
-        row.multiplier = read.decimal(6);
-        row.l2Kb = read.whole(7);
-        row.vcore = read.decimal(8);
-        row.package = read.text(9);
-        row.maxTempC = read.whole(10);
-        row.socket = read.text(11);
-        row.note = read.text(12);
-        read.require(0);
-        read.require(1);
-        read.require(2);
-        if (!read.error().isEmpty())
-            return failed(lineNumber, read.error());
-        // A part number is matched exactly as typed; one with a blank inside never would be.
-        if (std::any_of(row.part.cbegin(), row.part.cend(), [](QChar c) { return c.isSpace(); }))
-            return failed(lineNumber, tr("the part number '%1' holds a blank").arg(row.part));
-        if (const auto seen = table.m_byPart.constFind(row.part); seen != table.m_byPart.cend())
-            return failed(
-                lineNumber,
-                tr("the part number '%1' is already on line %2").arg(row.part).arg(*seen + 2));
-
+        row.part = read.text(i, Part);
+        row.name = read.text(i, Name);
+        row.family = read.text(i, Family);
+        row.core = read.text(i, Core);
+        row.clockMhz = read.whole(i, ClockMhz);
+        row.fsbMhz = read.whole(i, FsbMhz);
+        row.multiplier = read.decimal(i, Multiplier);
+        row.l2Kb = read.whole(i, L2Kb);
+        row.vcore = read.decimal(i, Vcore);
+        row.package = read.text(i, Package);
+        row.maxTempC = read.whole(i, MaxTempC);
+        row.socket = read.text(i, Socket);
+        row.note = read.text(i, Note);
+        row.basis = QLatin1StringView(PartIdentity::kKnownPart);
+        row.sources = sources.cite(read, i, Source);
+        for (const Column column : {Part, Name, Family, Source})
+            read.require(i, column);
+        // Typed lines are looked up in upper case with single blanks (before a Slot A revision
+        // letter); a part number written otherwise could never be matched.
+        if (row.part != row.part.toUpper() || row.part != row.part.simplified())
+            read.fail(
+                i, tr("the part number '%1' is not upper case with single blanks").arg(row.part));
+        else if (const auto seen = table.m_byPart.constFind(row.part);
+                 seen != table.m_byPart.cend())
+            read.fail(i, tr("the part number '%1' is already on line %2")
+                             .arg(row.part)
+                             .arg(read.lineNumber(*seen)));
         table.m_byPart.insert(row.part, table.m_rows.size());
         table.m_rows.append(std::move(row));
+    }
+    if (!read.ok()) {
+        if (errorMessage)
+            *errorMessage = read.error();
+        return std::nullopt;
     }
     return table;
 }
@@ -253,7 +170,7 @@ QStringList PartTable::suggestions(const QString& line1) const
 
     QList<std::pair<qsizetype, QString>> close;
     for (const PartIdentity& row : m_rows) {
-        const QList<uint> part = row.part.toUcs4();
+        const QList<uint> part = comparable(row.part);
         const qsizetype distance = editDistance(typed, part);
         const bool truncated = typed.size() >= kMinPrefix && startsWith(part, typed);
         const bool extended = startsWith(typed, part); // a revision letter or more after it

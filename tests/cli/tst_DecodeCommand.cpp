@@ -334,35 +334,55 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
                   const char* hint = "") {
         QTest::newRow(name) << lines << QByteArray(identified) << QByteArray(hint);
     };
-    // One part per family, through the whole command; the first two the decoder gets right,
-    // the rest it declines, misses or gives no clock.
+    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
+    // One part per family, through the whole command, each with the basis of its answer; the
+    // first two the decoder gets right, the rest it declines, misses or gives no core.
     row("Athlon XP Barton, the worked example", kExample,
-        "Identified: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2)\n");
+        "Identified: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
+        "[read from the part number]\n");
     row("Duron Applebred", {QStringLiteral("DHD1800DLV1C")},
-        "Identified: AMD Duron 1.8 GHz (Applebred, 1800 MHz, 266 MHz bus, 13.5x, 64 KB L2)\n");
-    row("Athlon XP Barton on a 400 MHz bus", {QStringLiteral("AXDA3200DKV4E")},
-        "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)\n");
+        "Identified: AMD Duron 1.8 GHz (Applebred, 1800 MHz, 266 MHz bus, 13.5x, 64 KB L2) "
+        "[known part]\n");
     row("Athlon MP, declined by the decoder", {QStringLiteral("AMSN2000DUT3C")},
-        "Identified: AMD Athlon MP 2000+ (Thoroughbred, 1667 MHz, 266 MHz bus, 12.5x, 256 KB "
-        "L2)\n");
+        "Identified: AMD Athlon MP 2000+ (Thoroughbred A or Thoroughbred B, 1667 MHz, 266 MHz "
+        "bus, 12.5x, 256 KB L2) [known part]\n");
     row("Thorton, not recognised by the decoder", {QStringLiteral("AXDC2400DKV3C")},
-        "Identified: AMD Athlon XP 2400+ (Thorton, 2000 MHz, 266 MHz bus, 15.0x, 256 KB L2)\n");
+        "Identified: AMD Athlon XP 2400+ (Thorton, 2000 MHz, 266 MHz bus, 15.0x, 256 KB L2) "
+        "[read from the part number]\n");
     row("Sempron, not recognised by the decoder", {QStringLiteral("SDA3000DUT4D")},
-        "Identified: AMD Sempron 3000+ (Barton, 2000 MHz, 333 MHz bus, 12.0x, 512 KB L2)\n");
+        "Identified: AMD Sempron 3000+ (Barton, 2000 MHz, 333 MHz bus, 12.0x, 512 KB L2) "
+        "[read from the part number]\n");
     row("Slot A Athlon", {QStringLiteral("K7600MTR51B")},
         "Identified: AMD Athlon 600 MHz (Argon or Pluto, 600 MHz, 200 MHz bus, 6.0x, 512 KB "
-        "L2)\n");
+        "L2) [read from the part number]\n");
+    row("Slot A label as printed", {QStringLiteral("AMD-K7700MTR51B A")},
+        "Identified: AMD Athlon 700 MHz (Argon or Pluto, 700 MHz, 200 MHz bus, 7.0x, 512 KB "
+        "L2) [known part]\n");
+    row("Athlon XP Barton on a 400 MHz bus, no clock from the decoder",
+        {QStringLiteral("AXDA3200DKV4E")},
+        "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2) "
+        "[known part]\n");
     row("Thunderbird", {QStringLiteral("A1400AMS3C")},
         "Identified: AMD Athlon 1.4 GHz (Thunderbird, 1400 MHz, 266 MHz bus, 10.5x, 256 KB "
-        "L2)\n");
-    // Not known, whatever the likeness: the line is matched exactly as typed.
-    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
-    row("lower case", {QStringLiteral("axda3200dkv4e")}, "Identified: not known\n",
-        "tallisk-decode: closest known parts (not an identification): AXDA3200DKV4E,");
-    row("trailing blank", {QStringLiteral("AXDA3200DKV4E ")}, "Identified: not known\n",
-        "tallisk-decode: closest known parts (not an identification): AXDA3200DKV4E,");
-    row("truncated", {QStringLiteral("AXDA3200DKV4")}, "Identified: not known\n", closest);
-    row("unknown suffix", {QStringLiteral("AXDA3200DKV4Z")}, "Identified: not known\n", closest);
+        "L2) [known part]\n");
+    row("mobile, in lower case", {QStringLiteral("axmd2600gjq4d")},
+        "Identified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
+        "[known part]\n");
+    row("trailing blank", {QStringLiteral("AXDA2800DKV4D ")},
+        "Identified: AMD Athlon XP 2800+ (Barton, 2083 MHz, 333 MHz bus, 12.5x, 512 KB L2) "
+        "[known part]\n");
+    // The decoded stepping code tells the two Thoroughbreds of one part number apart.
+    row("Thoroughbred told by its stepping",
+        {QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"),
+         QStringLiteral("KIUHB0312XPMW")},
+        "Identified: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB "
+        "L2) [known part]\n");
+    // Not known: the reader's tables end here; near misses are hints only.
+    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")},
+        "Identified: not known\n", closest);
+    row("truncated", {QStringLiteral("AXDA2800DKV4")}, "Identified: not known\n", closest);
+    row("unknown suffix", {QStringLiteral("axda2800dkv4z")}, "Identified: not known\n",
+        "tallisk-decode: closest known parts (not an identification): AXDA2800DKV4D");
     row("nothing close", {QStringLiteral("Q")}, "Identified: not known\n");
 }
 
@@ -392,36 +412,39 @@ void tst_DecodeCommand::identifyJson()
     QCOMPARE(object.take(u"suggestions").toArray(), QJsonArray());
     QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
     QCOMPARE(identity.keys(),
-             strings({"clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c", "multiplier",
-                      "name", "package", "part", "socket", "vcore"}));
+             strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c",
+                      "multiplier", "name", "package", "part", "socket", "sources", "vcore"}));
+    QCOMPARE(identity.value(u"basis").toString(), QStringLiteral("known part"));
+    QVERIFY(!identity.value(u"sources").toArray().isEmpty());
     QCOMPARE(identity.value(u"part").toString(), QStringLiteral("AMSN2000DUT3C"));
     QCOMPARE(identity.value(u"family").toString(), QStringLiteral("Athlon MP"));
     QCOMPARE(identity.value(u"clock_mhz"), QJsonValue(1667));
     QCOMPARE(identity.value(u"multiplier"), QJsonValue(12.5));
     QCOMPARE(identity.value(u"vcore"), QJsonValue(1.6));
 
-    // An unknown fact of a known part is null; so is the identity of an unknown part.
-    const QJsonObject slotA =
+    // A fact the sources leave open is null (the voltage of this mobile Athlon 4); so is the
+    // identity of an unknown part.
+    const QJsonObject mobile =
         QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
-                                     QStringLiteral("K7600MTR51B")})
+                                     QStringLiteral("AHM1200AVS3C")})
                                     .out)
             .object()
             .value(u"identity")
             .toObject();
-    QCOMPARE(slotA.value(u"max_temp_c"), QJsonValue(QJsonValue::Null));
-    QCOMPARE(slotA.value(u"l2_kb"), QJsonValue(512));
+    QCOMPARE(mobile.value(u"vcore"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(mobile.value(u"clock_mhz"), QJsonValue(1200));
     const QJsonObject unknown =
         QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
-                                     QStringLiteral("AXDA3200DKV4Z")})
+                                     QStringLiteral("AXDA2800DKV4Z")})
                                     .out)
             .object();
     QCOMPARE(unknown.value(u"identity"), QJsonValue(QJsonValue::Null));
-    QVERIFY(unknown.value(u"suggestions").toArray().contains(QStringLiteral("AXDA3200DKV4E")));
+    QVERIFY(unknown.value(u"suggestions").toArray().contains(QStringLiteral("AXDA2800DKV4D")));
 }
 
 void tst_DecodeCommand::batchIdentify()
 {
-    const QByteArray input = "AXDA3200DKV4E\nnot a part\n\xC3\x28\n";
+    const QByteArray input = "AXDA2800DKV4D\nnot a part\n\xC3\x28\n";
     const QList<QByteArray> plain =
         run({QStringLiteral("--batch"), QStringLiteral("-")}, input).out.split('\n');
     const Run result =
@@ -460,10 +483,11 @@ void tst_DecodeCommand::realExecutable()
     QVERIFY(process.readAllStandardOutput().contains("\"multiplier\":\"7.5\""));
 
     process.start(QStringLiteral(TALLISK_DECODE_PATH),
-                  {QStringLiteral("--identify"), QStringLiteral("AXDA3200DKV4E")});
+                  {QStringLiteral("--identify"), QStringLiteral("axmd2600gjq4d")});
     QVERIFY(process.waitForFinished(30000));
     QVERIFY(process.readAllStandardOutput().endsWith(
-        "\nIdentified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)\n"));
+        "\nIdentified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
+        "[known part]\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_DecodeCommand)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentity.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
 
@@ -35,6 +36,8 @@ static PartIdentity barton3200()
     p.maxTempC = 85;
     p.socket = QStringLiteral("Socket A");
     p.note = QStringLiteral("not part of the JSON");
+    p.basis = QStringLiteral("known part");
+    p.sources = {QStringLiteral("A review, https://example.org/a"), QStringLiteral("A datasheet")};
     return p;
 }
 
@@ -45,6 +48,7 @@ void tst_PartIdentity::jsonHasExactlyTheKeys()
         QStringLiteral("core"),       QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
         QStringLiteral("multiplier"), QStringLiteral("l2_kb"),      QStringLiteral("vcore"),
         QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
+        QStringLiteral("basis"),      QStringLiteral("sources"),
     };
     expected.sort();
     QCOMPARE(barton3200().toJson().keys(), expected);
@@ -62,6 +66,9 @@ void tst_PartIdentity::jsonNumbersAndNulls()
     QCOMPARE(full.value(u"clock_mhz").toDouble(), 2200.0);
     QCOMPARE(full.value(u"multiplier").toDouble(), 11.0);
     QCOMPARE(full.value(u"vcore").toDouble(), 1.65);
+    QCOMPARE(full.value(u"basis").toString(), QStringLiteral("known part"));
+    QCOMPARE(full.value(u"sources").toArray().size(), 2);
+    QCOMPARE(full.value(u"sources").toArray().at(1).toString(), QStringLiteral("A datasheet"));
     // As text, numbers are bare JSON numbers, not strings.
     const QByteArray text = QJsonDocument(full).toJson(QJsonDocument::Compact);
     QVERIFY2(text.contains("\"clock_mhz\":2200"), text.constData());
@@ -76,6 +83,10 @@ void tst_PartIdentity::jsonNumbersAndNulls()
     QVERIFY(json.value(u"max_temp_c").isNull());
     QVERIFY(json.value(u"multiplier").isNull());
     QVERIFY(json.value(u"clock_mhz").isDouble());
+    // No basis is null; no sources an empty list, never null.
+    const QJsonObject empty = PartIdentity().toJson();
+    QVERIFY(empty.value(u"basis").isNull());
+    QCOMPARE(empty.value(u"sources"), QJsonValue(QJsonArray()));
 }
 
 void tst_PartIdentity::summary_data()

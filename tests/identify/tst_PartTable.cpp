@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartTable.h"
+#include "SourceList.h"
 
 #include <QTest>
 
@@ -22,15 +23,28 @@ private Q_SLOTS:
     void loadsWellFormedText();
     void loaderRefusesMalformedText_data();
     void loaderRefusesMalformedText();
+    void sourceListRefusesMalformedText_data();
+    void sourceListRefusesMalformedText();
 };
 
 static const QString kHeader = QStringLiteral("part\tname\tfamily\tcore\tclock_mhz\tfsb_mhz\t"
                                               "multiplier\tl2_kb\tvcore\tpackage\tmax_temp_c\t"
-                                              "socket\tnote\n");
+                                              "socket\tnote\tsource\n");
+
+// Two sources for the rows of these tests.
+static const SourceList& testSources()
+{
+    static const SourceList sources =
+        *SourceList::fromTsv(QStringLiteral("id\ttitle\taddress\tgave\n"
+                                            "T1\tA review\thttps://example.org/review\tclocks\n"
+                                            "T2\tA datasheet\t\tletters\n"),
+                             QStringLiteral("sources.tsv"));
+    return sources;
+}
 
 static const QString kGoodRow = QStringLiteral("AXDA3200DKV4E\tAMD Athlon XP 3200+\tAthlon XP\t"
                                                "Barton\t2200\t400\t11.0\t512\t1.65\tOPGA\t85\t"
-                                               "Socket A\t\n");
+                                               "Socket A\t\tT1\n");
 
 void tst_PartTable::identifiesSamplePerFamily_data()
 {
@@ -50,39 +64,33 @@ void tst_PartTable::identifiesSamplePerFamily_data()
                             << QString::fromLatin1(family) << QString::fromLatin1(core) << clock
                             << fsb << multiplier << l2 << QString::fromLatin1(socket);
     };
-    // The decoder gives no clock for a 400 MHz-bus chip; identification does.
-    row("AXDA3200DKV4E", "AMD Athlon XP 3200+", "Athlon XP", "Barton", 2200, 400, 11.0, 512,
+    row("AXDA2800DKV4D", "AMD Athlon XP 2800+", "Athlon XP", "Barton", 2083, 333, 12.5, 512,
         "Socket A");
-    row("AXDA2500DKV4D", "AMD Athlon XP 2500+", "Athlon XP", "Barton", 1833, 333, 11.0, 512,
-        "Socket A");
-    row("AXDA2600DKV3C", "AMD Athlon XP 2600+", "Athlon XP", "Thoroughbred B", 2133, 266, 16.0, 256,
-        "Socket A");
-    row("AXDA1700DLT3C", "AMD Athlon XP 1700+", "Athlon XP", "Thoroughbred", 1467, 266, 11.0, 256,
-        "Socket A");
+    // One part number, two cores.
+    row("AXDA2200DKV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thoroughbred A or Thoroughbred B",
+        1800, 266, 13.5, 256, "Socket A");
     row("AX1800DMT3C", "AMD Athlon XP 1800+", "Athlon XP", "Palomino", 1533, 266, 11.5, 256,
         "Socket A");
-    // Declined or missed by the decoder: Thorton and Athlon MP.
-    row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Athlon XP", "Thorton", 2000, 266, 15.0, 256,
+    row("AXDC2200DUV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thorton", 1800, 266, 13.5, 256,
         "Socket A");
     row("AMP1800DMS3C", "AMD Athlon MP 1800+", "Athlon MP", "Palomino", 1533, 266, 11.5, 256,
         "Socket A");
     row("AHX1200AMS3C", "AMD Athlon MP 1.2 GHz", "Athlon MP", "Palomino", 1200, 266, 9.0, 256,
         "Socket A");
-    // Slot A: the decoder gives these no core.
-    row("K7650MTR51B", "AMD Athlon 650 MHz", "Athlon", "Argon or Pluto", 650, 200, 6.5, 512,
-        "Slot A");
-    row("K71000MNR53B", "AMD Athlon 1 GHz", "Athlon", "Orion", 1000, 200, 10.0, 512, "Slot A");
-    row("A0800MPR24B", "AMD Athlon 800 MHz", "Athlon", "Thunderbird", 800, 200, 8.0, 256, "Slot A");
-    row("A1400AMS3C", "AMD Athlon 1.4 GHz", "Athlon", "Thunderbird", 1400, 266, 10.5, 256,
-        "Socket A");
+    // Slot A, with the revision letter the label prints after a blank.
+    row("K7100MNR53B A", "AMD Athlon 1 GHz", "Athlon", "Orion", 1000, 200, 10.0, 512, "Slot A");
     row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Athlon", "Thunderbird", 1133, 266, 8.5, 256,
         "Socket A");
     row("D800AUT1B", "AMD Duron 800 MHz", "Duron", "Spitfire", 800, 200, 8.0, 64, "Socket A");
-    row("DHD1300AMT1B", "AMD Duron 1.3 GHz", "Duron", "Morgan", 1300, 200, 13.0, 64, "Socket A");
     row("DHD1600DLV1C", "AMD Duron 1.6 GHz", "Duron", "Applebred", 1600, 266, 12.0, 64, "Socket A");
-    row("SDA2800DUT3D", "AMD Sempron 2800+", "Sempron", "Thoroughbred B or Thorton", 2000, 333,
-        12.0, 256, "Socket A");
-    row("SDA3000DUT4D", "AMD Sempron 3000+", "Sempron", "Barton", 2000, 333, 12.0, 512, "Socket A");
+    row("SDA2500DUT3D", "AMD Sempron 2500+", "Sempron", "Thoroughbred B or Thorton", 1750, 333,
+        10.5, 256, "Socket A");
+    row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Athlon XP-M", "Barton", 1833, 333, 11.0, 512,
+        "Socket 563");
+    row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Mobile Athlon 4", "Palomino", 1200, 266,
+        9.0, 256, "Socket A");
+    row("ANXL1500FGC3F", "AMD Geode NX 1500", "Geode NX", "Thoroughbred A or Thoroughbred B", 1000,
+        266, 7.5, 256, "Socket A");
 }
 
 void tst_PartTable::identifiesSamplePerFamily()
@@ -99,28 +107,31 @@ void tst_PartTable::identifiesSamplePerFamily()
     QTEST(id->multiplier.value_or(-1), "multiplier");
     QTEST(id->l2Kb.value_or(-1), "l2");
     QTEST(id->socket, "socket");
+    QCOMPARE(id->basis, QStringLiteral("known part"));
+    QVERIFY(!id->sources.isEmpty());
     QVERIFY(PartTable::instance().suggestions(line1).isEmpty());
 }
 
 void tst_PartTable::notKnown_data()
 {
     QTest::addColumn<QString>("line1");
-    QTest::newRow("lower case") << QStringLiteral("axda3200dkv4e");
-    QTest::newRow("one letter lower") << QStringLiteral("AXDA3200DKv4E");
-    QTest::newRow("truncated") << QStringLiteral("AXDA3200DKV4");
-    QTest::newRow("rating only") << QStringLiteral("AXDA3200");
-    QTest::newRow("unknown suffix") << QStringLiteral("AXDA3200DKV4EX");
-    QTest::newRow("unknown bus letter") << QStringLiteral("AXDA3200DKV4F");
-    QTest::newRow("unknown rating") << QStringLiteral("AXDA3100DKV4E");
-    QTest::newRow("leading blank") << QStringLiteral(" AXDA3200DKV4E");
-    QTest::newRow("trailing blank") << QStringLiteral("AXDA3200DKV4E ");
-    QTest::newRow("trailing tab") << QStringLiteral("AXDA3200DKV4E\t");
-    QTest::newRow("maker in front") << QStringLiteral("AMD-K7650MTR51B");
-    QTest::newRow("revision letter after") << QStringLiteral("K7650MTR51B C");
+    QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
+    QTest::newRow("one letter lower") << QStringLiteral("AXDA2800DKv4D");
+    QTest::newRow("truncated") << QStringLiteral("AXDA2800DKV4");
+    QTest::newRow("rating only") << QStringLiteral("AXDA2800");
+    QTest::newRow("unknown suffix") << QStringLiteral("AXDA2800DKV4DX");
+    QTest::newRow("unknown bus letter") << QStringLiteral("AXDA2800DKV4F");
+    QTest::newRow("unknown rating") << QStringLiteral("AXDA2700DKV4D");
+    QTest::newRow("leading blank") << QStringLiteral(" AXDA2800DKV4D");
+    QTest::newRow("trailing blank") << QStringLiteral("AXDA2800DKV4D ");
+    QTest::newRow("trailing tab") << QStringLiteral("AXDA2800DKV4D\t");
+    QTest::newRow("maker in front") << QStringLiteral("AMD-K7700MTR51B A");
+    QTest::newRow("no revision letter") << QStringLiteral("K7700MTR51B");
+    QTest::newRow("two blanks before it") << QStringLiteral("K7700MTR51B  A");
     QTest::newRow("empty") << QString();
     QTest::newRow("header word") << QStringLiteral("part");
-    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ3200DKV4E");
-    QTest::newRow("outside the BMP") << QStringLiteral("AXDA3200DKV4E\U0001D7D8");
+    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ2800DKV4D");
+    QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
 }
 
 void tst_PartTable::notKnown()
@@ -143,19 +154,19 @@ void tst_PartTable::suggestions_data()
         QTest::newRow(tag) << line << QStringList() << QString::fromLatin1(part) << first;
     };
 
-    holds("lower case", QStringLiteral("axda2500dkv4d"), "AXDA2500DKV4D", true);
-    holds("blanks around", QStringLiteral("  AXDA2500DKV4D "), "AXDA2500DKV4D", true);
-    holds("truncated", QStringLiteral("AXDA3200DKV4"), "AXDA3200DKV4E", true);
-    holds("one letter wrong", QStringLiteral("AXDA3200DKV4D"), "AXDA3200DKV4E", false);
-    holds("Slot A label", QStringLiteral("AMD-K7650MTR51B C"), "K7650MTR51B", true);
-    holds("revision letter after", QStringLiteral("K7650MTR51B C"), "K7650MTR51B", true);
-    exactly("rating only", QStringLiteral("AXDA3000"),
-            {QStringLiteral("AXDA3000DKV4D"), QStringLiteral("AXDA3000DKV4E")});
+    holds("lower case", QStringLiteral("axda2800dkv4d"), "AXDA2800DKV4D", true);
+    holds("blanks around", QStringLiteral("  AXDA2800DKV4D "), "AXDA2800DKV4D", true);
+    holds("truncated", QStringLiteral("AXDA2800DKV4"), "AXDA2800DKV4D", true);
+    holds("one letter wrong", QStringLiteral("AXDA2800DKV4E"), "AXDA2800DKV4D", false);
+    holds("Slot A label", QStringLiteral("AMD-K7700MTR51B C"), "K7700MTR51B A", true);
+    holds("other revision letter", QStringLiteral("K7700MTR51B C"), "K7700MTR51B A", true);
+    exactly("rating only", QStringLiteral("AXDA1800"),
+            {QStringLiteral("AXDA1800DLT3C"), QStringLiteral("AXDA1800DUT3C")});
     exactly("far off", QStringLiteral("ZZZZZZZZZZ"), {});
     exactly("too short", QStringLiteral("AX"), {});
     exactly("empty", QString(), {});
     exactly("very long", QString(5000, u'A'), {});
-    exactly("known line", QStringLiteral("AXDA3000DKV4D"), {});
+    exactly("known line", QStringLiteral("AXDA2800DKV4D"), {});
 }
 
 void tst_PartTable::suggestions()
@@ -182,11 +193,11 @@ void tst_PartTable::loadsWellFormedText()
     // Windows line ends, a last line without a newline, and unknown facts left empty.
     const QString text = kHeader + kGoodRow +
                          QStringLiteral("K7650MTR51B\tAMD Athlon 650 MHz\tAthlon\t\t650\t\t\t\t\t"
-                                        "Module\t\tSlot A\tsome note");
+                                        "Module\t\tSlot A\tsome note\tT1 T2");
     QString error;
     const std::optional<PartTable> table =
         PartTable::fromTsv(QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")),
-                           QStringLiteral("x.tsv"), &error);
+                           QStringLiteral("x.tsv"), testSources(), &error);
     QVERIFY2(table, qPrintable(error));
     QCOMPARE(table->rows().size(), 2);
 
@@ -203,9 +214,12 @@ void tst_PartTable::loadsWellFormedText()
     QVERIFY(!slotA.fsbMhz && !slotA.multiplier && !slotA.l2Kb && !slotA.vcore && !slotA.maxTempC);
     QCOMPARE(slotA.socket, QStringLiteral("Slot A"));
     QCOMPARE(slotA.note, QStringLiteral("some note"));
+    QCOMPARE(slotA.basis, QStringLiteral("known part"));
+    QCOMPARE(slotA.sources, QStringList({QStringLiteral("A review, https://example.org/review"),
+                                         QStringLiteral("A datasheet")}));
 
     // The header alone is an empty table, not an error.
-    QVERIFY(PartTable::fromTsv(kHeader, QStringLiteral("x.tsv")));
+    QVERIFY(PartTable::fromTsv(kHeader, QStringLiteral("x.tsv"), testSources()));
 }
 
 void tst_PartTable::loaderRefusesMalformedText_data()
@@ -226,10 +240,10 @@ void tst_PartTable::loaderRefusesMalformedText_data()
                                     QStringLiteral("fsb_mhz\tclock_mhz")) +
                kGoodRow
         << QStringLiteral("t.tsv, line 1: the header");
-    QTest::newRow("cell missing") << kHeader + kGoodRow.chopped(2) + u'\n'
-                                  << QStringLiteral("line 2: expected 13 cells, found 12");
+    QTest::newRow("cell missing") << kHeader + kGoodRow.left(kGoodRow.lastIndexOf(u'\t')) + u'\n'
+                                  << QStringLiteral("line 2: expected 14 cells, found 13");
     QTest::newRow("cell too many") << kHeader + kGoodRow.chopped(1) + QStringLiteral("\tx\n")
-                                   << QStringLiteral("line 2: expected 13 cells, found 14");
+                                   << QStringLiteral("line 2: expected 14 cells, found 15");
     QTest::newRow("blank line between")
         << kHeader + kGoodRow + u'\n' + kGoodRow << QStringLiteral("line 3: empty line");
     QTest::newRow("duplicate part")
@@ -241,10 +255,23 @@ void tst_PartTable::loaderRefusesMalformedText_data()
                                 << QStringLiteral("line 2: column name is empty");
     QTest::newRow("empty family") << withCell(2, QString())
                                   << QStringLiteral("line 2: column family is empty");
-    QTest::newRow("blank inside part")
-        << withCell(0, QStringLiteral("AXDA3200 DKV4E"))
-        << QStringLiteral("line 2: the part number 'AXDA3200 DKV4E' holds a blank");
-    QTest::newRow("blank after part") << withCell(0, QStringLiteral("AXDA3200DKV4E "))
+    QTest::newRow("two blanks inside part")
+        << withCell(0, QStringLiteral("K7700MTR51B  A"))
+        << QStringLiteral("line 2: the part number 'K7700MTR51B  A' is not upper case with single");
+    QTest::newRow("tab-like blank inside part")
+        << withCell(0, QStringLiteral("K7700MTR51B\u00a0A"))
+        << QStringLiteral("is not upper case with single blanks");
+    QTest::newRow("part in lower case")
+        << withCell(0, QStringLiteral("axda3200dkv4e"))
+        << QStringLiteral("line 2: the part number 'axda3200dkv4e' is not upper case");
+    QTest::newRow("no source") << withCell(13, QString())
+                               << QStringLiteral("line 2: column source is empty");
+    QTest::newRow("unknown source")
+        << withCell(13, QStringLiteral("T1 T9"))
+        << QStringLiteral("line 2: the source 'T9' is not in the list of sources");
+    QTest::newRow("sources two blanks apart")
+        << withCell(13, QStringLiteral("T1  T2")) << QStringLiteral("column source has two blanks");
+    QTest::newRow("blank after part") << withCell(0, QStringLiteral("AXDA2800DKV4D "))
                                       << QStringLiteral("line 2: column part has blanks");
     QTest::newRow("blank before name")
         << withCell(1, QStringLiteral(" AMD")) << QStringLiteral("line 2: column name has blanks");
@@ -290,11 +317,36 @@ void tst_PartTable::loaderRefusesMalformedText()
     QFETCH(QString, text);
     QFETCH(QString, error);
     QString message;
-    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv"), &message));
+    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv"), testSources(), &message));
     QVERIFY2(message.startsWith(QStringLiteral("t.tsv, line ")), qPrintable(message));
     QVERIFY2(message.contains(error), qPrintable(message));
     // Without an error text to fill the loader still refuses.
-    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv")));
+    QVERIFY(!PartTable::fromTsv(text, QStringLiteral("t.tsv"), testSources()));
+}
+
+void tst_PartTable::sourceListRefusesMalformedText_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("id twice") << QStringLiteral("T1\tA\t\tx\nT1\tB\t\ty\n")
+                              << QStringLiteral("line 3: the id 'T1' is given twice");
+    QTest::newRow("blank in id") << QStringLiteral("T 1\tA\t\tx\n")
+                                 << QStringLiteral("line 2: the id 'T 1' holds a blank");
+    QTest::newRow("no title") << QStringLiteral("T1\t\t\tx\n")
+                              << QStringLiteral("line 2: column title is empty");
+    QTest::newRow("nothing it gave") << QStringLiteral("T1\tA\thttps://example.org\t\n")
+                                     << QStringLiteral("line 2: column gave is empty");
+}
+
+void tst_PartTable::sourceListRefusesMalformedText()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, error);
+    QString message;
+    QVERIFY(!SourceList::fromTsv(QStringLiteral("id\ttitle\taddress\tgave\n") + rows,
+                                 QStringLiteral("s.tsv"), &message));
+    QVERIFY2(message.startsWith(QStringLiteral("s.tsv, ")) && message.contains(error),
+             qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(tst_PartTable)

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PartIdentifier.h"
+
+#include "PartNumberReader.h"
+#include "PartTable.h"
+#include "SourceList.h"
+
+#include <QCoreApplication>
+
+namespace tallisk {
+
+namespace {
+
+// The two Thoroughbred revisions that share part numbers, and the source (sources.tsv) that
+// ties the stepping code's last letter to them.
+const QLatin1StringView kBothRevisions("Thoroughbred A or Thoroughbred B");
+const QLatin1StringView kSteppingSource("S21");
+
+} // namespace
+
+std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const QString& stepping)
+{
+    const QString part = normalise(line1);
+    std::optional<PartIdentity> identity = PartTable::instance().identify(part);
+    if (!identity)
+        identity = PartNumberReader::instance().read(part);
+    if (!identity)
+        return std::nullopt;
+
+    const QChar revision = stepping.isEmpty() ? QChar() : stepping.back();
+    if (identity->core == kBothRevisions && (revision == u'A' || revision == u'B')) {
+        identity->core = QStringLiteral("Thoroughbred %1").arg(revision);
+        const QString why = tr("Thoroughbred %1 by the stepping code %2.").arg(revision, stepping);
+        identity->note = identity->note.isEmpty() ? why : identity->note + u' ' + why;
+        const QString source = SourceList::instance().text(kSteppingSource);
+        if (!identity->sources.contains(source))
+            identity->sources << source;
+    }
+    return identity;
+}
+
+QStringList PartIdentifier::suggestions(const QString& line1)
+{
+    if (identify(line1))
+        return {};
+    return PartTable::instance().suggestions(normalise(line1));
+}
+
+QString PartIdentifier::normalise(const QString& line1)
+{
+    // Only a to z change case: a part number is ASCII, and a look-alike letter from another
+    // script (the Kelvin sign, a dotless i) must not become one.
+    QString line = line1.simplified();
+    for (QChar& c : line) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    }
+    for (const QLatin1StringView maker : {QLatin1StringView("AMD-"), QLatin1StringView("AMD ")}) {
+        if (line.startsWith(maker)) {
+            line.remove(0, maker.size());
+            break;
+        }
+    }
+    return line.trimmed();
+}
+
+} // namespace tallisk

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PartIdentifier.h"
+
+#include <QTest>
+
+using namespace tallisk;
+
+// The one entry point: a line read as people type it, the known part before the reader, and
+// the stepping code that tells Thoroughbred A from B.
+class tst_PartIdentifier : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameAnswerHoweverTyped_data();
+    void sameAnswerHoweverTyped();
+    void notKnown_data();
+    void notKnown();
+    void basisOfTheAnswer_data();
+    void basisOfTheAnswer();
+    void steppingNarrowsThoroughbred_data();
+    void steppingNarrowsThoroughbred();
+    void suggestionsOnlyForLinesNotKnown();
+};
+
+void tst_PartIdentifier::sameAnswerHoweverTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("part");
+
+    auto row = [](const char* tag, const QString& typed, const char* part) {
+        QTest::newRow(tag) << typed << QString::fromLatin1(part);
+    };
+    row("as printed", QStringLiteral("AXMD2600GJQ4D"), "AXMD2600GJQ4D");
+    row("lower case", QStringLiteral("axmd2600gjq4d"), "AXMD2600GJQ4D");
+    row("mixed case", QStringLiteral("AxMd2600gJq4D"), "AXMD2600GJQ4D");
+    row("blanks around", QStringLiteral("  AXMD2600GJQ4D \t"), "AXMD2600GJQ4D");
+    row("maker with a hyphen", QStringLiteral("AMD-AXMD2600GJQ4D"), "AXMD2600GJQ4D");
+    row("maker with a blank", QStringLiteral("amd axmd2600gjq4d"), "AXMD2600GJQ4D");
+    row("read, lower case", QStringLiteral("axda2600dkv4d"), "AXDA2600DKV4D");
+    row("Slot A label", QStringLiteral("AMD-K7600MTR51B A"), "K7600MTR51B A");
+    row("Slot A label, lower case", QStringLiteral("amd-k7600mtr51b a"), "K7600MTR51B A");
+    row("Slot A, blanks between", QStringLiteral("K7600MTR51B   A "), "K7600MTR51B A");
+    row("Slot A, a tab between", QStringLiteral("K7600MTR51B\tA"), "K7600MTR51B A");
+    row("known Slot A label", QStringLiteral("amd-k7700mtr51b a"), "K7700MTR51B A");
+}
+
+void tst_PartIdentifier::sameAnswerHoweverTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, part);
+    const std::optional<PartIdentity> asTyped = PartIdentifier::identify(typed);
+    const std::optional<PartIdentity> asPrinted = PartIdentifier::identify(part);
+    QVERIFY(asTyped && asPrinted);
+    QCOMPARE(asTyped->part, part);
+    QCOMPARE(asTyped->toJson(), asPrinted->toJson());
+    QCOMPARE(PartIdentifier::normalise(typed), part);
+}
+
+void tst_PartIdentifier::notKnown_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ");
+    QTest::newRow("maker only") << QStringLiteral("AMD-");
+    QTest::newRow("maker run together") << QStringLiteral("AMDAXDA2800DKV4D");
+    QTest::newRow("blank inside") << QStringLiteral("AXDA 2800DKV4D");
+    QTest::newRow("rating outside the table") << QStringLiteral("axda3300dkv4d");
+    QTest::newRow("unknown letter") << QStringLiteral("AXDA2800DKV4Z");
+    QTest::newRow("unknown revision letter") << QStringLiteral("AMD-K7600MTR51B Z");
+    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ2800DKV4D");
+    QTest::newRow("Kelvin sign") << QStringLiteral("\u212A7600MTR51B");
+    QTest::newRow("dotless i") << QStringLiteral("AXD\u0131600DKV4D");
+    QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
+    QTest::newRow("very long") << QString(100000, u'A');
+}
+
+void tst_PartIdentifier::notKnown()
+{
+    QFETCH(QString, line);
+    QVERIFY(!PartIdentifier::identify(line));
+    QVERIFY(!PartIdentifier::identify(line, QStringLiteral("AIUHB")));
+}
+
+void tst_PartIdentifier::basisOfTheAnswer_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("basis");
+    QTest::newRow("a row of the table")
+        << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
+    QTest::newRow("read by its layout")
+        << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
+}
+
+void tst_PartIdentifier::basisOfTheAnswer()
+{
+    QFETCH(QString, line);
+    const std::optional<PartIdentity> id = PartIdentifier::identify(line);
+    QVERIFY(id);
+    QTEST(id->basis, "basis");
+    QVERIFY(!id->sources.isEmpty());
+    for (const QString& source : id->sources)
+        QVERIFY2(source.size() > 10, qPrintable(source)); // a title, not an id
+    QCOMPARE(id->toJson().value(u"basis").toString(), id->basis);
+}
+
+// As the decoder reads the stepping: its last character, exactly A or B.
+void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("stepping");
+    QTest::addColumn<QString>("core");
+
+    const QString both = QStringLiteral("Thoroughbred A or Thoroughbred B");
+    auto row = [](const char* tag, const char* line, const char* stepping, const QString& core) {
+        QTest::newRow(tag) << QString::fromLatin1(line) << QString::fromLatin1(stepping) << core;
+    };
+    // AMD shipped this one part number on both revisions.
+    row("known part, none", "AXDA2200DKV3C", "", both);
+    row("known part, A", "AXDA2200DKV3C", "AIUHA", QStringLiteral("Thoroughbred A"));
+    row("known part, B", "AXDA2200DKV3C", "KIUHB", QStringLiteral("Thoroughbred B"));
+    row("known part, C", "AXDA2200DKV3C", "JIUHC", both);
+    row("known part, lower case b", "AXDA2200DKV3C", "aiuhb", both);
+    row("one letter", "AXDA2200DKV3C", "A", QStringLiteral("Thoroughbred A"));
+    row("read, A", "axda2000dut3c", "AIRGA", QStringLiteral("Thoroughbred A"));
+    row("read, B", "AXDA2000DUT3C", "JIUHB", QStringLiteral("Thoroughbred B"));
+    row("Athlon MP, B", "AMSN2400DKT3C", "KIXJB", QStringLiteral("Thoroughbred B"));
+    // Only the Thoroughbred pair narrows; other answers stay as they are.
+    row("Sempron", "SDA2500DUT3D", "BCXJB", QStringLiteral("Thoroughbred B or Thorton"));
+    row("Barton", "AXDA2800DKV4D", "AQXEA", QStringLiteral("Barton"));
+    row("one core already", "AXDA2400DKV3C", "AIUHA", QStringLiteral("Thoroughbred B"));
+}
+
+void tst_PartIdentifier::steppingNarrowsThoroughbred()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, stepping);
+    const std::optional<PartIdentity> id = PartIdentifier::identify(line, stepping);
+    QVERIFY(id);
+    QTEST(id->core, "core");
+    const bool narrowed = id->note.contains(QStringLiteral("by the stepping code"));
+    QCOMPARE(narrowed, id->core != PartIdentifier::identify(line)->core);
+}
+
+void tst_PartIdentifier::suggestionsOnlyForLinesNotKnown()
+{
+    QVERIFY(PartIdentifier::suggestions(QStringLiteral("axda2800dkv4d")).isEmpty());
+    QVERIFY(PartIdentifier::suggestions(QStringLiteral("AXDA3300DKV4D")).isEmpty() == false);
+    const QStringList close = PartIdentifier::suggestions(QStringLiteral("amd-axda2800dkv4"));
+    QVERIFY(!close.isEmpty());
+    QCOMPARE(close.front(), QStringLiteral("AXDA2800DKV4D"));
+    for (const QString& part : close)
+        QVERIFY2(PartIdentifier::identify(part), qPrintable(part));
+}
+
+QTEST_GUILESS_MAIN(tst_PartIdentifier)
+#include "tst_PartIdentifier.moc"
