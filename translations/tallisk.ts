@@ -4,7 +4,7 @@
 <context>
     <name>DecodeCommand</name>
     <message>
-        <source>Identified: %1</source>
+        <source>Identified: %1 [%2]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -199,6 +199,13 @@
     </message>
 </context>
 <context>
+    <name>PartIdentifier</name>
+    <message>
+        <source>Thoroughbred %1 by the stepping code %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PartIdentity</name>
     <message>
         <source>%1 MHz</source>
@@ -222,31 +229,111 @@
     </message>
 </context>
 <context>
+    <name>PartNumberReader</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the model must be &apos;rating&apos; or &apos;clock&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the prefix must be upper case without blanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name must hold %1 for the model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the revision can only be the last field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a layout needs the fields l2 and bus for its ratings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout &apos;%1&apos; is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the letter must be one upper-case letter or digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown layout &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout &apos;%1&apos; has no field &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the letter %1 of %2 in &apos;%3&apos; is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no layout reads the rating table &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the model %1 is given twice for this table, L2 and bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PartTable</name>
     <message>
-        <source>has blanks around it</source>
+        <source>the part number &apos;%1&apos; is not upper case with single blanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>is not a whole number above zero: &apos;%1&apos;</source>
+        <source>the part number &apos;%1&apos; is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SourceList</name>
+    <message>
+        <source>the id &apos;%1&apos; holds a blank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>is not a decimal number above zero: &apos;%1&apos;</source>
+        <source>the id &apos;%1&apos; is given twice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>is empty</source>
+        <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>column %1 %2</source>
+        <source>the source &apos;%1&apos; is not in the list of sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableFileWriter</name>
+    <message>
+        <source>Could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, line %2: %3</source>
+        <source>write failed after %1 bytes (injected for testing)</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>TsvReader</name>
     <message>
         <source>the header must be &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
@@ -260,22 +347,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the part number &apos;%1&apos; holds a blank</source>
+        <source>has blanks around it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the part number &apos;%1&apos; is already on line %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TableFileWriter</name>
-    <message>
-        <source>Could not write %1: %2</source>
+        <source>is not a whole number above zero: &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>write failed after %1 bytes (injected for testing)</source>
+        <source>is not a decimal number above zero: &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has two blanks in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a list of items separated by &apos; | &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
