@@ -399,6 +399,53 @@
     </message>
 </context>
 <context>
+    <name>tallisk::IdentityArea</name>
+    <message>
+        <source>[ Real part ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real part: not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real part: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a known part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read from its part number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marking tables say %2, this part is a %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marking tables say %2, this part runs at %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marking tables say %2, this part&apos;s is %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marking tables say %2, this part&apos;s bus is %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marking tables say %2, this part has %3 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tallisk::frmAbout</name>
     <message>
         <source>About</source>

@@ -3,7 +3,9 @@
 #include "frmMain.h"
 
 #include "DecodePass.h"
+#include "IdentityArea.h"
 #include "MessageBoxes.h"
+#include "PartIdentifier.h"
 #include "TableFileWriter.h"
 #include "Twips.h"
 #include "frmAbout.h"
@@ -86,10 +88,11 @@ frmMain::frmMain(QWidget* parent)
     setWindowTitle(tr("Tallisk (Beta)"));
     setWindowIcon(modMain::applicationIcon());
 
-    // The client area below the menu bar: white, and exactly as large as it was designed.
+    // The client area below the menu bar: white, and exactly as large as it was designed, with
+    // the real part's area added below.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twipsRect(0, 0, 5535, 6225).size());
+    client->setFixedSize(twipsRect(0, 0, 5535, IdentityArea::kTop + IdentityArea::kHeight).size());
     client->setPalette(withWhiteGround(client->palette()));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
@@ -101,6 +104,8 @@ frmMain::frmMain(QWidget* parent)
     copyright->setGeometry(twipsRect(0, 5880, 5535, 255));
     copyright->setAlignment(Qt::AlignCenter);
 
+    m_identity = new IdentityArea(client);
+
     buildMenus();
 
     // Tab runs from the three boxes to "Export to HTML" and only then to "Check".
@@ -110,6 +115,7 @@ frmMain::frmMain(QWidget* parent)
     setTabOrder(m_text2, m_text3);
     setTabOrder(m_text3, command3);
     setTabOrder(command3, command2);
+    setTabOrder(command2, m_identity->text());
 
     // Neither resizable nor maximisable: the window keeps the size its contents ask for.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -291,6 +297,8 @@ void frmMain::Form_Load()
 void frmMain::Command2_Click()
 {
     runDecodePass(*this);
+    // After any message the pass showed: the real part, whatever the marking tables made of it.
+    m_identity->fill(*this, PartIdentifier::identify(line1(), field(Field::Stepping)));
 }
 
 void frmMain::Command3_Click()

@@ -13,6 +13,10 @@ class QLabel;
 class QLineEdit;
 
 namespace tallisk {
+class IdentityArea;
+}
+
+namespace tallisk {
 
 // The main window: three boxes for the lines of the marking code, "Check", the seventeen
 // captioned results, "Export to HTML" and the File and Help menus. The window is also the
@@ -65,6 +69,7 @@ private:
     QLineEdit* m_text2 = nullptr;
     QLineEdit* m_text3 = nullptr;
     std::array<QLabel*, kFieldCount> m_results{};
+    IdentityArea* m_identity = nullptr;
 };
 
 } // namespace tallisk

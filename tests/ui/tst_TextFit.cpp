@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodePass.h"
+#include "DecodeRecord.h"
 #include "DecodeTarget.h"
 #include "FamilyTable.h"
 #include "FieldTable.h"
+#include "IdentityArea.h"
+#include "PartIdentifier.h"
+#include "PartTable.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -269,7 +273,13 @@ QRect textArea(const QWidget* widget)
 QString misfit(const QString& text, const QFont& font, const QRect& area, int flags,
                int extraWidth = 0)
 {
-    const QSizeF needed = QFontMetricsF(font).size(Qt::TextSingleLine | flags, text);
+    // A word-wrapped text is laid out in the area's width; it must fit in its height, and no
+    // word of it may be wider than the area.
+    const QFontMetricsF metrics(font);
+    const QSizeF needed =
+        flags & Qt::TextWordWrap
+            ? metrics.boundingRect(QRectF(0, 0, area.width(), 1e6), flags, text).size()
+            : metrics.size(Qt::TextSingleLine | flags, text);
     if (qRound(needed.width()) + extraWidth <= area.width() &&
         qCeil(needed.height()) <= area.height())
         return {};
@@ -304,6 +314,8 @@ private Q_SLOTS:
     void codeBoxScrollsBackWhenLeft();
 
 private:
+    QStringList realPartTexts() const;
+
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAbout> m_about;
     PassTexts m_passTexts;
@@ -407,6 +419,8 @@ void tst_TextFit::textStandsWhole_data()
     }
     QTest::newRow("frmMain/menu bar") << static_cast<QObject*>(menuBar) << titles;
 
+    add(m_main->findChild<QLabel*>(QStringLiteral("lblIdentity")), realPartTexts());
+
     const QFont font = m_main->findChild<QLineEdit*>(QStringLiteral("Text1"))->font();
     add(m_main->findChild<QLineEdit*>(QStringLiteral("Text1")),
         QStringList{kExample1} + longestFirstLines(font));
@@ -414,6 +428,34 @@ void tst_TextFit::textStandsWhole_data()
     add(m_main->findChild<QLineEdit*>(QStringLiteral("Text3")), {kExample3});
     QCOMPARE(kExample2.size(), kLineTwoLength);
     QCOMPARE(kExample3.size(), kLineThreeLength);
+}
+
+// What the real part's area can show: every known part, and parts read from their numbers
+// (two cores among them), each against the marking tables' widest texts for the rows it compares.
+QStringList tst_TextFit::realPartTexts() const
+{
+    const QFontMetricsF metrics(m_main->font());
+    DecodeRecord widest;
+    for (const Field field :
+         {Field::Core, Field::WorkingFreq, Field::Multiplier, Field::Fsb, Field::L2Cache}) {
+        QString text;
+        for (const QString& candidate : m_passTexts.fields[fieldIndex(field)]) {
+            if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(text))
+                text = candidate;
+        }
+        widest.setField(field, text);
+    }
+    QStringList lines{QStringLiteral("AXDA2600DKV4D"), QStringLiteral("AXDA2200DUT3C"),
+                      QStringLiteral("AMSN2400DKT3C"), QStringLiteral("K7600MTR51B A")};
+    for (const PartIdentity& row : PartTable::instance().rows())
+        lines << row.part;
+    QStringList texts{IdentityArea::lines(widest, std::nullopt).join(u'\n')};
+    for (const QString& line : lines) {
+        const std::optional<PartIdentity> part = PartIdentifier::identify(line);
+        if (part)
+            texts << IdentityArea::lines(widest, part).join(u'\n');
+    }
+    return texts;
 }
 
 void tst_TextFit::textStandsWhole()
@@ -452,7 +494,8 @@ void tst_TextFit::textStandsWhole()
             extraWidth = 1; // the text cursor stands after the last character
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(text);
-            flags = 0; // plain text: an ampersand is shown as it is
+            // Plain text: an ampersand is shown as it is.
+            flags = label->wordWrap() ? Qt::TextWordWrap : 0;
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             frame->setTitle(text);
         }

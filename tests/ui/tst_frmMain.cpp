@@ -117,6 +117,8 @@ private Q_SLOTS:
     void midPassBoxSeesEarlierFields();
     void earlyEndKeepsFrameCaption_data();
     void earlyEndKeepsFrameCaption();
+    void realPartFollowsEachCheck_data();
+    void realPartFollowsEachCheck();
 
     void exportWritesTableAndSaysWhere_data();
     void exportWritesTableAndSaysWhere();
@@ -226,6 +228,10 @@ void tst_frmMain::controlsSitWhereDesigned_data()
                                   << "clientArea"
                                   << "Copyright © 2026 The Tallisk developers"
                                   << QRect(0, 392, 369, 17);
+    // Below everything designed: the real part's area.
+    QTest::newRow("fraIdentity") << "fraIdentity"
+                                 << "clientArea"
+                                 << "[ Real part ]" << QRect(0, 415, 369, 176);
 }
 
 void tst_frmMain::controlsSitWhereDesigned()
@@ -314,9 +320,10 @@ void tst_frmMain::windowIsFixedWhiteAndOnlyMinimisable()
 
     QWidget* client = m_window->centralWidget();
     QCOMPARE(client->objectName(), QStringLiteral("clientArea"));
-    QCOMPARE(client->size(), QSize(369, 415));
+    // The designed 5535 x 6225 twips, grown downward by the real part's area (2640 twips).
+    QCOMPARE(client->size(), QSize(369, 415 + 176));
     QCOMPARE(client->y(), m_window->menuBar()->height());
-    QCOMPARE(m_window->size(), QSize(369, 415 + m_window->menuBar()->height()));
+    QCOMPARE(m_window->size(), QSize(369, 415 + 176 + m_window->menuBar()->height()));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     const Qt::WindowFlags flags = m_window->windowFlags();
@@ -326,7 +333,8 @@ void tst_frmMain::windowIsFixedWhiteAndOnlyMinimisable()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
     for (QWidget* white : {client, child<QWidget>(QStringLiteral("Frame1")),
-                           child<QWidget>(QStringLiteral("Frame2"))}) {
+                           child<QWidget>(QStringLiteral("Frame2")),
+                           child<QWidget>(QStringLiteral("fraIdentity"))}) {
         QVERIFY(white->autoFillBackground());
         QCOMPARE(white->palette().color(QPalette::Window), QColor(Qt::white));
     }
@@ -401,12 +409,14 @@ void tst_frmMain::startUpShowsNoticeBeforeWindow()
 void tst_frmMain::tabVisitsBoxesThenExportThenCheck()
 {
     showWindow();
-    const QStringList forward = list({"Text2", "Text3", "Command3", "Command2", "Text1"});
+    const QStringList forward =
+        list({"Text2", "Text3", "Command3", "Command2", "lblIdentity", "Text1"});
     for (const QString& expected : forward) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected);
     }
-    const QStringList backward = list({"Command2", "Command3", "Text3", "Text2", "Text1"});
+    const QStringList backward =
+        list({"lblIdentity", "Command2", "Command3", "Text3", "Text2", "Text1"});
     for (const QString& expected : backward) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected);
@@ -618,6 +628,73 @@ void tst_frmMain::exportWritesTableAndSaysWhere_data()
     QTest::addColumn<QString>("heading");
     QTest::newRow("after a pass") << true << "AMD Athlon XP";
     QTest::newRow("before any pass") << false << "[ Waiting ]";
+}
+
+void tst_frmMain::realPartFollowsEachCheck_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("tables and part agree")
+        << QStringList{kExample1, kExample2, kExample3} << QString()
+        << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, "
+                 "512 KB L2), read from its part number"});
+    // The marking tables have no clock for a 2600+ Barton; the part runs at 1917 MHz.
+    QTest::newRow("tables without a clock")
+        << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString()
+        << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, "
+                 "512 KB L2), read from its part number",
+                 "Working frequency: the marking tables say Unsupported Chip, this part runs "
+                 "at 1917 MHz",
+                 "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
+    // Line 1 does not tell Thoroughbred A from B; the stepping's last letter does, for both.
+    QTest::newRow("two cores, narrowed by the stepping")
+        << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString()
+        << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, "
+                 "256 KB L2), a known part"});
+    // The tables decline an Athlon MP with a message; the real part comes after it.
+    QTest::newRow("declined by the tables")
+        << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()}
+        << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk"
+        << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, "
+                 "256 KB L2), a known part",
+                 "Core: the marking tables say nothing, this part is a Palomino",
+                 "Working frequency: the marking tables say nothing, this part runs at 1667 MHz",
+                 "Multiplier: the marking tables say nothing, this part's is 12.5",
+                 "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz",
+                 "L2 Cache: the marking tables say nothing, this part has 256 KB"});
+    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()}
+                               << "Error! CPU Identification String not found.. Aborting"
+                               << list({"Real part: not known"});
+}
+
+void tst_frmMain::realPartFollowsEachCheck()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, message);
+    QFETCH(QStringList, shown);
+    showWindow();
+    auto* area = child<QLabel>(QStringLiteral("lblIdentity"));
+    QVERIFY(area);
+
+    // A first Check leaves something to replace; while a message is up, the area is untouched.
+    type(kExample1, kExample2, kExample3);
+    clickCheck();
+    const QString before = area->text();
+    QStringList areaWhileMessageUp;
+    MessageBoxes::reset();
+    test::answerEveryBoxWithOk();
+    MessageBoxes::setObserver([&](const MessageBoxRecord&) { areaWhileMessageUp << area->text(); });
+    type(lines[0], lines[1], lines[2]);
+    clickCheck();
+
+    QStringList messages;
+    for (const MessageBoxRecord& box : MessageBoxes::recorded())
+        messages << box.text;
+    QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(areaWhileMessageUp, message.isEmpty() ? QStringList() : QStringList{before});
+    QCOMPARE(area->text().split(u'\n'), shown);
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()
