@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Identification.h"
+
+#include "PartIdentity.h"
+#include "PartTable.h"
+
+namespace tallisk {
+
+Identification Identification::of(const QString& line1)
+{
+    const PartTable& table = PartTable::instance();
+    Identification result;
+    if (const std::optional<PartIdentity> part = table.identify(line1)) {
+        result.m_known = true;
+        result.m_identity = part->toJson();
+        result.m_summary = part->summary();
+    } else {
+        result.m_suggestions = table.suggestions(line1);
+    }
+    return result;
+}
+
+QStringList Identification::identityKeys()
+{
+    // Every key any row of the table has, in the identity's own (sorted) order, so a key
+    // written only for some parts still gets its column.
+    QJsonObject keys = PartIdentity().toJson();
+    for (const PartIdentity& row : PartTable::instance().rows()) {
+        const QJsonObject json = row.toJson();
+        for (auto it = json.constBegin(); it != json.constEnd(); ++it)
+            keys.insert(it.key(), QJsonValue());
+    }
+    return keys.keys();
+}
+
+} // namespace tallisk

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tallisk {
+
+// What --identify adds to a result, from the part table: the one place where the command
+// asks the identification for anything, so a change of its interface is made here only.
+class Identification
+{
+public:
+    // Looks line 1 up as typed.
+    static Identification of(const QString& line1);
+
+    // The keys of an identity's JSON form, in its order: the CSV's identity columns.
+    static QStringList identityKeys();
+
+    bool known() const { return m_known; }
+    // The part's facts as PartIdentity::toJson() gives them; empty when not known.
+    const QJsonObject& identity() const { return m_identity; }
+    // One line for people, e.g. "AMD Athlon XP 3200+ (Barton, 2200 MHz, ...)".
+    const QString& summary() const { return m_summary; }
+    // The closest known part numbers of a line that is not known: hints, never an identity.
+    const QStringList& suggestions() const { return m_suggestions; }
+
+private:
+    bool m_known = false;
+    QJsonObject m_identity;
+    QString m_summary;
+    QStringList m_suggestions;
+};
+
+} // namespace tallisk

@@ -1,0 +1,263 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JsonWriter.h"
+
+#include <QCborValue>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QLocale>
+
+#include <cmath>
+#include <cstring>
+
+namespace tallisk {
+
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+// Which ASCII characters a JSON string can hold as they are: not a control character, not
+// the quote, not the backslash.
+constexpr bool plainAscii(char16_t u)
+{
+    return u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\';
+}
+
+char* putEscape(char* p, char16_t u)
+{
+    *p++ = '\\';
+    *p++ = 'u';
+    *p++ = kHex[(u >> 12) & 0xF];
+    *p++ = kHex[(u >> 8) & 0xF];
+    *p++ = kHex[(u >> 4) & 0xF];
+    *p++ = kHex[u & 0xF];
+    return p;
+}
+
+} // namespace
+
+JsonWriter::JsonWriter(QByteArray& out, Style style) : m_out(out), m_style(style) {}
+
+void JsonWriter::appendString(QByteArray& out, QStringView text)
+{
+    // Room for the worst case, six bytes per UTF-16 unit (\uXXXX), written through a pointer
+    // and then cut to what was written; the buffer's capacity is kept for the next string.
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 6 * text.size());
+    char* p = out.data() + start;
+    *p++ = '"';
+    const char16_t* s = text.utf16();
+    const char16_t* const end = s + text.size();
+    while (s != end) {
+        const char16_t u = *s++;
+        if (plainAscii(u)) {
+            *p++ = char(u);
+        } else if (u < 0x80) {
+            *p++ = '\\';
+            switch (u) {
+            case u'"':
+                *p++ = '"';
+                break;
+            case u'\\':
+                *p++ = '\\';
+                break;
+            case u'\b':
+                *p++ = 'b';
+                break;
+            case u'\f':
+                *p++ = 'f';
+                break;
+            case u'\n':
+                *p++ = 'n';
+                break;
+            case u'\r':
+                *p++ = 'r';
+                break;
+            case u'\t':
+                *p++ = 't';
+                break;
+            default:
+                *p++ = 'u';
+                *p++ = '0';
+                *p++ = '0';
+                *p++ = kHex[u >> 4];
+                *p++ = kHex[u & 0xF];
+            }
+        } else if (u < 0x800) {
+            *p++ = char(0xC0 | (u >> 6));
+            *p++ = char(0x80 | (u & 0x3F));
+        } else if (!QChar::isSurrogate(u)) {
+            *p++ = char(0xE0 | (u >> 12));
+            *p++ = char(0x80 | ((u >> 6) & 0x3F));
+            *p++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isHighSurrogate(u) && s != end && QChar::isLowSurrogate(*s)) {
+            const char32_t c = QChar::surrogateToUcs4(u, *s++);
+            *p++ = char(0xF0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3F));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else {
+            // A lone surrogate has no UTF-8 form; the toolkit writes it as an escape.
+            p = putEscape(p, u);
+        }
+    }
+    *p++ = '"';
+    out.resize(p - out.constData());
+}
+
+void JsonWriter::indent(qsizetype depth)
+{
+    m_out.append(4 * depth, ' ');
+}
+
+void JsonWriter::beforeValue()
+{
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (m_counts.isEmpty())
+        return;
+    if (m_counts.last()++ > 0)
+        m_out.append(m_style == Style::Compact ? QByteArrayView(",") : QByteArrayView(",\n"));
+    if (m_style == Style::Indented)
+        indent(static_cast<qsizetype>(m_counts.size()));
+}
+
+void JsonWriter::beginObject()
+{
+    beforeValue();
+    m_out.append(m_style == Style::Compact ? QByteArrayView("{") : QByteArrayView("{\n"));
+    m_counts.append(0);
+}
+
+void JsonWriter::beginArray()
+{
+    beforeValue();
+    m_out.append(m_style == Style::Compact ? QByteArrayView("[") : QByteArrayView("[\n"));
+    m_counts.append(0);
+}
+
+void JsonWriter::close(char bracket)
+{
+    const bool any = m_counts.last() > 0;
+    m_counts.removeLast();
+    if (m_style == Style::Indented) {
+        if (any)
+            m_out.append('\n');
+        indent(static_cast<qsizetype>(m_counts.size()));
+    }
+    m_out.append(bracket);
+    // The toolkit ends an indented document with a line feed.
+    if (m_style == Style::Indented && m_counts.isEmpty())
+        m_out.append('\n');
+}
+
+void JsonWriter::endObject()
+{
+    close('}');
+}
+
+void JsonWriter::endArray()
+{
+    close(']');
+}
+
+void JsonWriter::key(QLatin1StringView name)
+{
+    beforeValue();
+    m_out.append('"');
+    m_out.append(name.data(), name.size()); // keys of ours: plain ASCII, nothing to escape
+    m_out.append(m_style == Style::Compact ? QByteArrayView("\":") : QByteArrayView("\": "));
+    m_afterKey = true;
+}
+
+void JsonWriter::key(const QString& name)
+{
+    beforeValue();
+    appendString(m_out, name);
+    m_out.append(m_style == Style::Compact ? QByteArrayView(":") : QByteArrayView(": "));
+    m_afterKey = true;
+}
+
+void JsonWriter::value(const QString& text)
+{
+    beforeValue();
+    appendString(m_out, text);
+}
+
+void JsonWriter::value(bool flag)
+{
+    beforeValue();
+    m_out.append(flag ? QByteArrayView("true") : QByteArrayView("false"));
+}
+
+void JsonWriter::value(qint64 number)
+{
+    beforeValue();
+    m_out.append(QByteArray::number(number));
+}
+
+void JsonWriter::null()
+{
+    beforeValue();
+    m_out.append("null");
+}
+
+void JsonWriter::value(const QJsonObject& object)
+{
+    beginObject();
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        key(it.key());
+        value(it.value());
+    }
+    endObject();
+}
+
+void JsonWriter::value(const QJsonArray& array)
+{
+    beginArray();
+    for (const QJsonValue& element : array)
+        value(element);
+    endArray();
+}
+
+void JsonWriter::value(const QJsonValue& json)
+{
+    switch (json.type()) {
+    case QJsonValue::Bool:
+        value(json.toBool());
+        break;
+    case QJsonValue::Double: {
+        // The toolkit keeps integers and doubles apart and writes each its own way.
+        const QCborValue number = QCborValue::fromJsonValue(json);
+        if (number.isInteger()) {
+            value(number.toInteger());
+            break;
+        }
+        beforeValue();
+        const double d = number.toDouble();
+        if (std::isfinite(d))
+            m_out.append(QByteArray::number(d, 'g', QLocale::FloatingPointShortest));
+        else
+            m_out.append("null");
+        break;
+    }
+    case QJsonValue::String:
+        value(json.toString());
+        break;
+    case QJsonValue::Array:
+        value(json.toArray());
+        break;
+    case QJsonValue::Object:
+        value(json.toObject());
+        break;
+    case QJsonValue::Null:
+    case QJsonValue::Undefined:
+        null();
+        break;
+    }
+}
+
+} // namespace tallisk
