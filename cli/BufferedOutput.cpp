@@ -20,11 +20,15 @@ bool BufferedOutput::write()
         return false;
     if (m_buffer.isEmpty())
         return true;
-    errno = 0;
-    const qint64 written = m_device.write(m_buffer);
-    if (written != m_buffer.size()) {
-        fail();
-        return false;
+    // A device may take part of a block; only a call that takes nothing is a failure.
+    for (qsizetype done = 0; done < m_buffer.size();) {
+        errno = 0;
+        const qint64 written = m_device.write(m_buffer.constData() + done, m_buffer.size() - done);
+        if (written <= 0) {
+            fail();
+            return false;
+        }
+        done += written;
     }
     m_buffer.resize(0); // keeps the capacity for the next block
     return true;

@@ -39,6 +39,14 @@ char* putEscape(char* p, char16_t u)
 
 JsonWriter::JsonWriter(QByteArray& out, Style style) : m_out(out), m_style(style) {}
 
+void JsonWriter::raw(QByteArrayView bytes)
+{
+    // Plain resize and copy: QByteArray::append goes the long way through insert().
+    const qsizetype at = m_out.size();
+    m_out.resize(at + bytes.size());
+    std::memcpy(m_out.data() + at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+}
+
 void JsonWriter::appendString(QByteArray& out, QStringView text)
 {
     // Room for the worst case, six bytes per UTF-16 unit (\uXXXX), written through a pointer
@@ -108,7 +116,9 @@ void JsonWriter::appendString(QByteArray& out, QStringView text)
 
 void JsonWriter::indent(qsizetype depth)
 {
-    m_out.append(4 * depth, ' ');
+    const qsizetype at = m_out.size();
+    m_out.resize(at + 4 * depth);
+    std::memset(m_out.data() + at, ' ', static_cast<std::size_t>(4 * depth));
 }
 
 void JsonWriter::beforeValue()
@@ -120,7 +130,7 @@ void JsonWriter::beforeValue()
     if (m_counts.isEmpty())
         return;
     if (m_counts.last()++ > 0)
-        m_out.append(m_style == Style::Compact ? QByteArrayView(",") : QByteArrayView(",\n"));
+        raw(m_style == Style::Compact ? QByteArrayView(",") : QByteArrayView(",\n"));
     if (m_style == Style::Indented)
         indent(static_cast<qsizetype>(m_counts.size()));
 }
@@ -128,14 +138,14 @@ void JsonWriter::beforeValue()
 void JsonWriter::beginObject()
 {
     beforeValue();
-    m_out.append(m_style == Style::Compact ? QByteArrayView("{") : QByteArrayView("{\n"));
+    raw(m_style == Style::Compact ? QByteArrayView("{") : QByteArrayView("{\n"));
     m_counts.append(0);
 }
 
 void JsonWriter::beginArray()
 {
     beforeValue();
-    m_out.append(m_style == Style::Compact ? QByteArrayView("[") : QByteArrayView("[\n"));
+    raw(m_style == Style::Compact ? QByteArrayView("[") : QByteArrayView("[\n"));
     m_counts.append(0);
 }
 
@@ -145,13 +155,13 @@ void JsonWriter::close(char bracket)
     m_counts.removeLast();
     if (m_style == Style::Indented) {
         if (any)
-            m_out.append('\n');
+            raw("\n");
         indent(static_cast<qsizetype>(m_counts.size()));
     }
-    m_out.append(bracket);
+    raw(QByteArrayView(&bracket, 1));
     // The toolkit ends an indented document with a line feed.
     if (m_style == Style::Indented && m_counts.isEmpty())
-        m_out.append('\n');
+        raw("\n");
 }
 
 void JsonWriter::endObject()
@@ -167,9 +177,14 @@ void JsonWriter::endArray()
 void JsonWriter::key(QLatin1StringView name)
 {
     beforeValue();
-    m_out.append('"');
-    m_out.append(name.data(), name.size()); // keys of ours: plain ASCII, nothing to escape
-    m_out.append(m_style == Style::Compact ? QByteArrayView("\":") : QByteArrayView("\": "));
+    // Keys of ours are plain ASCII: nothing to escape.
+    const qsizetype at = m_out.size();
+    const qsizetype tail = m_style == Style::Compact ? 2 : 3;
+    m_out.resize(at + 1 + name.size() + tail);
+    char* p = m_out.data() + at;
+    *p++ = '"';
+    std::memcpy(p, name.data(), static_cast<std::size_t>(name.size()));
+    std::memcpy(p + name.size(), "\": ", static_cast<std::size_t>(tail));
     m_afterKey = true;
 }
 
@@ -177,7 +192,7 @@ void JsonWriter::key(const QString& name)
 {
     beforeValue();
     appendString(m_out, name);
-    m_out.append(m_style == Style::Compact ? QByteArrayView(":") : QByteArrayView(": "));
+    raw(m_style == Style::Compact ? QByteArrayView(":") : QByteArrayView(": "));
     m_afterKey = true;
 }
 
@@ -190,19 +205,19 @@ void JsonWriter::value(const QString& text)
 void JsonWriter::value(bool flag)
 {
     beforeValue();
-    m_out.append(flag ? QByteArrayView("true") : QByteArrayView("false"));
+    raw(flag ? QByteArrayView("true") : QByteArrayView("false"));
 }
 
 void JsonWriter::value(qint64 number)
 {
     beforeValue();
-    m_out.append(QByteArray::number(number));
+    raw(QByteArray::number(number));
 }
 
 void JsonWriter::null()
 {
     beforeValue();
-    m_out.append("null");
+    raw("null");
 }
 
 void JsonWriter::value(const QJsonObject& object)
@@ -239,9 +254,9 @@ void JsonWriter::value(const QJsonValue& json)
         beforeValue();
         const double d = number.toDouble();
         if (std::isfinite(d))
-            m_out.append(QByteArray::number(d, 'g', QLocale::FloatingPointShortest));
+            raw(QByteArray::number(d, 'g', QLocale::FloatingPointShortest));
         else
-            m_out.append("null");
+            raw("null");
         break;
     }
     case QJsonValue::String:

@@ -52,6 +52,7 @@ public:
     static void appendString(QByteArray& out, QStringView text);
 
 private:
+    void raw(QByteArrayView bytes);
     void beforeValue();
     void indent(qsizetype depth);
     void close(char bracket);
