@@ -11,22 +11,30 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 namespace tallisk {
 
 namespace {
 
-// The fields in the order of their JSON keys, as QJsonObject sorts them.
-const std::array<std::size_t, kFieldCount>& fieldsByKey()
+struct KeyedField
 {
-    static const std::array<std::size_t, kFieldCount> order = [] {
-        std::array<std::size_t, kFieldCount> indices;
-        std::iota(indices.begin(), indices.end(), std::size_t{0});
-        std::sort(indices.begin(), indices.end(), [](std::size_t a, std::size_t b) {
-            return std::strcmp(fieldTable()[a].jsonKey, fieldTable()[b].jsonKey) < 0;
+    Field field;
+    QLatin1StringView key;
+};
+
+// The fields in the order of their JSON keys, as QJsonObject sorts them.
+const std::array<KeyedField, kFieldCount>& fieldsByKey()
+{
+    static const std::array<KeyedField, kFieldCount> order = [] {
+        std::array<KeyedField, kFieldCount> fields;
+        std::transform(fieldTable().begin(), fieldTable().end(), fields.begin(),
+                       [](const FieldInfo& info) {
+                           return KeyedField{info.field, QLatin1StringView(info.jsonKey)};
+                       });
+        std::sort(fields.begin(), fields.end(), [](const KeyedField& a, const KeyedField& b) {
+            return std::strcmp(a.key.data(), b.key.data()) < 0;
         });
-        return indices;
+        return fields;
     }();
     return order;
 }
@@ -40,68 +48,67 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
     const DecodeRecord& record = result.record;
     JsonWriter json(out, m_style);
     json.beginObject();
-    json.key(QLatin1StringView("completed"));
+    json.key("completed");
     json.value(result.outcome == PassOutcome::Completed);
-    json.key(QLatin1StringView("fields"));
+    json.key("fields");
     json.beginObject();
-    for (const std::size_t index : fieldsByKey()) {
-        const FieldInfo& info = fieldTable()[index];
-        json.key(QLatin1StringView(info.jsonKey));
-        json.value(record.field(info.field));
+    for (const KeyedField& field : fieldsByKey()) {
+        json.key(field.key);
+        json.value(record.field(field.field));
     }
     json.endObject();
     if (result.identification) {
-        json.key(QLatin1StringView("identity"));
+        json.key("identity");
         if (result.identification->known())
             json.value(result.identification->identity());
         else
             json.null();
     }
-    json.key(QLatin1StringView("line1"));
+    json.key("line1");
     json.value(record.line1());
-    json.key(QLatin1StringView("line2"));
+    json.key("line2");
     json.value(record.line2());
-    json.key(QLatin1StringView("line3"));
+    json.key("line3");
     json.value(record.line3());
-    json.key(QLatin1StringView("messages"));
+    json.key("messages");
     json.beginArray();
     for (const QString& message : record.messages())
         json.value(message);
     json.endArray();
-    json.key(QLatin1StringView("model_name"));
+    json.key("model_name");
     json.value(record.modelName());
     if (number > 0) {
-        json.key(QLatin1StringView("record"));
+        json.key("record");
         json.value(number);
     }
     if (result.identification) {
-        json.key(QLatin1StringView("suggestions"));
+        json.key("suggestions");
         json.beginArray();
         for (const QString& part : result.identification->suggestions())
             json.value(part);
         json.endArray();
     }
     json.endObject();
-    end(out);
+    end(json);
 }
 
 void JsonResultWriter::writeUnreadable(QByteArray& out, const QString& problem, qint64 number)
 {
     JsonWriter json(out, m_style);
     json.beginObject();
-    json.key(QLatin1StringView("error"));
+    json.key("error");
     json.value(problem);
-    json.key(QLatin1StringView("record"));
+    json.key("record");
     json.value(number);
     json.endObject();
-    end(out);
+    end(json);
 }
 
-void JsonResultWriter::end(QByteArray& out) const
+void JsonResultWriter::end(JsonWriter& json) const
 {
     // A compact object is one line of JSON Lines; an indented one ends with its own line feed.
     if (m_style == JsonWriter::Style::Compact)
-        out.append('\n');
+        json.raw("\n");
 }
 
 } // namespace tallisk

@@ -22,7 +22,7 @@ public:
     void writeUnreadable(QByteArray& out, const QString& problem, qint64 number) override;
 
 private:
-    void end(QByteArray& out) const;
+    void end(JsonWriter& json) const;
 
     JsonWriter::Style m_style;
 };

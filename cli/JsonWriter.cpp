@@ -37,23 +37,33 @@ char* putEscape(char* p, char16_t u)
 
 } // namespace
 
-JsonWriter::JsonWriter(QByteArray& out, Style style) : m_out(out), m_style(style) {}
+JsonWriter::JsonWriter(QByteArray& out, Style style)
+    : m_out(out), m_data(out.data()), m_size(out.size()), m_end(out.size()), m_style(style)
+{}
+
+JsonWriter::~JsonWriter()
+{
+    m_out.resize(m_end); // keeps the capacity for the next use
+}
+
+void JsonWriter::grow(qsizetype bytes)
+{
+    m_out.resize(m_end + qMax(bytes, qsizetype(4096))); // the capacity grows geometrically
+    m_data = m_out.data();
+    m_size = m_out.size();
+}
 
 void JsonWriter::raw(QByteArrayView bytes)
 {
-    // Plain resize and copy: QByteArray::append goes the long way through insert().
-    const qsizetype at = m_out.size();
-    m_out.resize(at + bytes.size());
-    std::memcpy(m_out.data() + at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    std::memcpy(room(bytes.size()), bytes.data(), static_cast<std::size_t>(bytes.size()));
+    m_end += bytes.size();
 }
 
-void JsonWriter::appendString(QByteArray& out, QStringView text)
+void JsonWriter::string(QStringView text)
 {
-    // Room for the worst case, six bytes per UTF-16 unit (\uXXXX), written through a pointer
-    // and then cut to what was written; the buffer's capacity is kept for the next string.
-    const qsizetype start = out.size();
-    out.resize(start + 2 + 6 * text.size());
-    char* p = out.data() + start;
+    // Room for the worst case: six bytes per UTF-16 unit (\uXXXX) and the quotes.
+    char* const start = room(2 + 6 * text.size());
+    char* p = start;
     *p++ = '"';
     const char16_t* s = text.utf16();
     const char16_t* const end = s + text.size();
@@ -111,22 +121,17 @@ void JsonWriter::appendString(QByteArray& out, QStringView text)
         }
     }
     *p++ = '"';
-    out.resize(p - out.constData());
+    m_end += p - start;
 }
 
 void JsonWriter::indent(qsizetype depth)
 {
-    const qsizetype at = m_out.size();
-    m_out.resize(at + 4 * depth);
-    std::memset(m_out.data() + at, ' ', static_cast<std::size_t>(4 * depth));
+    std::memset(room(4 * depth), ' ', static_cast<std::size_t>(4 * depth));
+    m_end += 4 * depth;
 }
 
-void JsonWriter::beforeValue()
+void JsonWriter::separate()
 {
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
-    }
     if (m_counts.isEmpty())
         return;
     if (m_counts.last()++ > 0)
@@ -176,22 +181,35 @@ void JsonWriter::endArray()
 
 void JsonWriter::key(QLatin1StringView name)
 {
-    beforeValue();
-    // Keys of ours are plain ASCII: nothing to escape.
-    const qsizetype at = m_out.size();
-    const qsizetype tail = m_style == Style::Compact ? 2 : 3;
-    m_out.resize(at + 1 + name.size() + tail);
-    char* p = m_out.data() + at;
-    *p++ = '"';
-    std::memcpy(p, name.data(), static_cast<std::size_t>(name.size()));
-    std::memcpy(p + name.size(), "\": ", static_cast<std::size_t>(tail));
+    // Keys of ours are plain ASCII: nothing to escape. The separator, the key and the colon
+    // are written in one go, the common case of a batch line.
+    const bool compact = m_style == Style::Compact;
+    if (compact && !m_counts.isEmpty()) {
+        char* p = room(name.size() + 4);
+        if (m_counts.last()++ > 0)
+            *p++ = ',';
+        *p++ = '"';
+        std::memcpy(p, name.data(), static_cast<std::size_t>(name.size()));
+        p += name.size();
+        *p++ = '"';
+        *p++ = ':';
+        m_end = p - m_data;
+    } else {
+        beforeValue();
+        const qsizetype tail = compact ? 2 : 3;
+        char* const p = room(1 + name.size() + tail);
+        *p = '"';
+        std::memcpy(p + 1, name.data(), static_cast<std::size_t>(name.size()));
+        std::memcpy(p + 1 + name.size(), "\": ", static_cast<std::size_t>(tail));
+        m_end += 1 + name.size() + tail;
+    }
     m_afterKey = true;
 }
 
 void JsonWriter::key(const QString& name)
 {
     beforeValue();
-    appendString(m_out, name);
+    string(name);
     raw(m_style == Style::Compact ? QByteArrayView(":") : QByteArrayView(": "));
     m_afterKey = true;
 }
@@ -199,7 +217,7 @@ void JsonWriter::key(const QString& name)
 void JsonWriter::value(const QString& text)
 {
     beforeValue();
-    appendString(m_out, text);
+    string(text);
 }
 
 void JsonWriter::value(bool flag)
