@@ -26,11 +26,6 @@ namespace tallisk {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DecodeCommand", text);
-}
-
 constexpr const char* kProgram = "tallisk-decode";
 
 std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bool identify)
@@ -42,7 +37,7 @@ std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bo
 
 QString tooManyFields(qsizetype count)
 {
-    return tr("more than three fields (%1)").arg(count);
+    return DecodeCommand::tr("more than three fields (%1)").arg(count);
 }
 
 } // namespace

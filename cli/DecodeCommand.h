@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ enum class PassOutcome;
 // final flush are checked: output that was lost is never a success.
 class DecodeCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
+
 public:
     // Exit statuses: EXIT_SUCCESS; EXIT_FAILURE when a message ended a single pass early or
     // the output could not be written; kUsageError for a bad command line, or a file that
