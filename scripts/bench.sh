@@ -150,10 +150,10 @@ fi
 # The batch before and after the command's own JSON writer: measured once, by hand, with
 # both builds on the same machine; kept here so that every report keeps them.
 batch_history_date="2026-12-08"
-batch_before_rate="26,309 and 49,833"
-batch_before_rss="10.1"
+batch_before_rate="63,605"
+batch_before_rss="10.0"
 batch_before_instructions="195,000"
-batch_after_rate="638,458"
+batch_after_rate="948,822"
 batch_after_rss="9.9"
 batch_after_instructions="14,200"
 batch_before_profile="building the \`QJsonObject\` (\`resultJson\`) 55 %, \`QJsonDocument::toJson\`
@@ -317,7 +317,7 @@ into one reused buffer, reading and writing in 256 KiB blocks.
 
 | | \`tallisk-decode --batch\` to \`/dev/null\` | Peak RSS | Instructions per record (callgrind) |
 |---|---|---|---|
-| Before | $batch_before_rate records/s (two runs) | $batch_before_rss MiB | $batch_before_instructions |
+| Before | $batch_before_rate records/s | $batch_before_rss MiB | $batch_before_instructions |
 | After | $batch_after_rate records/s | $batch_after_rss MiB | $batch_after_instructions |
 
 Where the time went before (callgrind, inclusive, 20,000 records): $batch_before_profile
