@@ -95,9 +95,9 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
     };
 }
 
-void DecodeCommand::addIdentity(QJsonObject& result, const QString& line1)
+void DecodeCommand::addIdentity(QJsonObject& result, const DecodeRecord& record)
 {
-    const Identification identification = Identification::of(line1);
+    const Identification identification = Identification::of(record);
     result.insert(QStringLiteral("identity"), identification.known()
                                                   ? QJsonValue(identification.identity())
                                                   : QJsonValue(QJsonValue::Null));
@@ -191,7 +191,7 @@ int DecodeCommand::runSingle(const QStringList& lines, Format format, bool ident
     } else {
         std::optional<Identification> identification;
         if (identify)
-            identification = Identification::of(record.line1());
+            identification = Identification::of(record);
         const std::unique_ptr<ResultWriter> writer =
             resultWriter(format == Format::Csv, JsonWriter::Style::Indented, identify);
         writer->writeStart(m_out->buffer());
@@ -212,7 +212,7 @@ void DecodeCommand::writeText(const DecodeRecord& record, bool identify)
         writeOut(text);
         return;
     }
-    const Identification identification = Identification::of(record.line1());
+    const Identification identification = Identification::of(record);
     text += (identification.known() ? tr("Identified: %1").arg(identification.summary())
                                     : tr("Identified: not known")) +
             u'\n';
@@ -255,7 +255,7 @@ int DecodeCommand::runBatch(const QString& source, Format format, bool identify)
             const PassOutcome outcome = runDecodePass(record);
             std::optional<Identification> identification;
             if (identify)
-                identification = Identification::of(record.line1());
+                identification = Identification::of(record);
             writer->writeResult(out, {record, outcome, identification ? &*identification : nullptr},
                                 number);
         } else {

@@ -48,7 +48,7 @@ public:
     // Adds what --identify adds to that form: `identity`, the part that line 1 names (null when
     // the part table does not know it), and `suggestions`, the closest known part numbers for a
     // line that is not known (hints only, never an identification).
-    static void addIdentity(QJsonObject& result, const QString& line1);
+    static void addIdentity(QJsonObject& result, const DecodeRecord& record);
 
 private:
     enum class Format

@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Identification.h"
 
+#include "DecodeRecord.h"
 #include "PartIdentity.h"
 #include "PartTable.h"
 
 namespace tallisk {
 
-Identification Identification::of(const QString& line1)
+Identification Identification::of(const DecodeRecord& record)
 {
+    const QString line1 = record.line1();
     const PartTable& table = PartTable::instance();
     Identification result;
     if (const std::optional<PartIdentity> part = table.identify(line1)) {

@@ -12,11 +12,14 @@ namespace tallisk {
 
 // What --identify adds to a result, from the part table: the one place where the command
 // asks the identification for anything, so a change of its interface is made here only.
+class DecodeRecord;
+
 class Identification
 {
 public:
-    // Looks line 1 up as typed.
-    static Identification of(const QString& line1);
+    // Looks the record's part up: today its line 1, as typed. (It takes the whole record so
+    // that a lookup that comes to use more of it changes here only.)
+    static Identification of(const DecodeRecord& record);
 
     // The keys of an identity's JSON form, in its order: the CSV's identity columns.
     static QStringList identityKeys();

@@ -102,7 +102,7 @@ void checkBatchRecord(const FuzzInput& input)
 
     DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
     const PassOutcome outcome = runDecodePass(record);
-    const Identification identification = Identification::of(record.line1());
+    const Identification identification = Identification::of(record);
     QByteArray line;
     JsonResultWriter(JsonWriter::Style::Compact)
         .writeResult(line, {record, outcome, &identification}, 1);
@@ -150,13 +150,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const FuzzInput input(data, size);
     DecodeRecord record(input.lines[0], input.lines[1], input.lines[2]);
     const PassOutcome outcome = runDecodePass(record);
-    const Identification identification = Identification::of(record.line1());
+    const Identification identification = Identification::of(record);
 
     // The toolkit-built objects, without and with what --identify adds (the part table's
     // lookup is the slow step, so it runs once for each side).
     const QJsonObject plain = DecodeCommand::resultJson(record, outcome);
     QJsonObject identified = plain;
-    DecodeCommand::addIdentity(identified, record.line1());
+    DecodeCommand::addIdentity(identified, record);
     for (const bool identify : {false, true}) {
         QJsonObject reference = identify ? identified : plain;
         const DecodeResult result{record, outcome, identify ? &identification : nullptr};

@@ -99,10 +99,10 @@ void tst_JsonWriter::recordMatchesToolkit()
         for (const qint64 number : {qint64(0), qint64(1), qint64(9007199254740993)}) {
             QJsonObject object = DecodeCommand::resultJson(record, outcome);
             if (identify)
-                DecodeCommand::addIdentity(object, record.line1());
+                DecodeCommand::addIdentity(object, record);
             if (number > 0)
                 object.insert(QStringLiteral("record"), number);
-            const Identification identification = Identification::of(record.line1());
+            const Identification identification = Identification::of(record);
             const DecodeResult result{record, outcome, identify ? &identification : nullptr};
             for (const auto& [style, format] :
                  {std::pair{JsonWriter::Style::Compact, QJsonDocument::Compact},
@@ -194,7 +194,7 @@ void tst_JsonWriter::everyPartIdentity()
     const QList<PartIdentity>& rows = PartTable::instance().rows();
     QVERIFY(rows.size() > 10);
     for (const PartIdentity& row : rows) {
-        const QJsonObject identity = Identification::of(row.part).identity();
+        const QJsonObject identity = Identification::of(DecodeRecord(row.part)).identity();
         QCOMPARE(identity, row.toJson());
         QByteArray written;
         JsonWriter(written).value(identity);
