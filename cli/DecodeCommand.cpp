@@ -97,7 +97,11 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
 
 void DecodeCommand::addIdentity(QJsonObject& result, const DecodeRecord& record)
 {
-    const Identification identification = Identification::of(record);
+    addIdentity(result, Identification::of(record));
+}
+
+void DecodeCommand::addIdentity(QJsonObject& result, const Identification& identification)
+{
     result.insert(QStringLiteral("identity"), identification.known()
                                                   ? QJsonValue(identification.identity())
                                                   : QJsonValue(QJsonValue::Null));

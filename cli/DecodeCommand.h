@@ -14,6 +14,7 @@ namespace tallisk {
 
 class BufferedOutput;
 class DecodeRecord;
+class Identification;
 class ResultWriter;
 enum class PassOutcome;
 
@@ -49,6 +50,8 @@ public:
     // the part table does not know it), and `suggestions`, the closest known part numbers for a
     // line that is not known (hints only, never an identification).
     static void addIdentity(QJsonObject& result, const DecodeRecord& record);
+    // The same from an identification already made.
+    static void addIdentity(QJsonObject& result, const Identification& identification);
 
 private:
     enum class Format
