@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+
 using namespace tallisk;
 
 class tst_DecodeCommand : public QObject
@@ -43,6 +45,31 @@ private Q_SLOTS:
     void closedPipe_data();
     void closedPipe();
     void batchAcrossBlocks();
+    void batchReadFailure();
+};
+
+// Standard input that gives `data` and then fails, as a disk with a bad block does.
+class FailingInput : public QIODevice
+{
+public:
+    explicit FailingInput(QByteArray data) : m_data(std::move(data)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (m_data.isEmpty()) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 taken = qMin(size, qint64(m_data.size()));
+        std::memcpy(data, m_data.constData(), static_cast<std::size_t>(taken));
+        m_data.remove(0, taken);
+        return taken;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
 };
 
 // Standard output on a device that takes `capacity` bytes and then fails every write, as a
@@ -645,6 +672,21 @@ void tst_DecodeCommand::batchAcrossBlocks()
         QCOMPARE(object.value(u"line2").toString().toLatin1(), middles[i]);
         QCOMPARE(object.value(u"line3").toString(), QStringLiteral("JIUHB0312XPMW"));
     }
+}
+
+// A batch whose input fails part way: what was read is written, and the failure is named
+// with the input-file status, not taken for the end of the input.
+void tst_DecodeCommand::batchReadFailure()
+{
+    FailingInput in("AXDA2500DKV4D\nAXDB2000\nD700AUT1B"); // the last line cut short
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    DecodeCommand command(in, out, err);
+    QCOMPARE(command.run(strings({"tallisk-decode", "--batch", "-"})), DecodeCommand::kUsageError);
+    QCOMPARE(err.data(), QByteArray("tallisk-decode: standard input: Input/output error\n"));
+    QCOMPARE(out.data().count('\n'), 2);
+    QVERIFY(!out.data().contains("D700AUT1B"));
 }
 
 QTEST_GUILESS_MAIN(tst_DecodeCommand)
