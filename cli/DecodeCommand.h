@@ -6,54 +6,73 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <memory>
+
 class QIODevice;
 
 namespace tallisk {
 
+class BufferedOutput;
 class DecodeRecord;
+class Identification;
+class ResultWriter;
 enum class PassOutcome;
 
 // The `tallisk-decode` command: one decode pass over lines given as arguments, or a batch of
 // records read from a file. It reads and writes only the devices it is given, so tests can
-// run it in-process.
+// run it in-process. Standard output goes through one buffer, and every write of it and the
+// final flush are checked: output that was lost is never a success.
 class DecodeCommand
 {
     Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
 
 public:
-    // Exit statuses: EXIT_SUCCESS, EXIT_FAILURE when a message ended a single pass early,
-    // kUsageError for a bad command line or a file that cannot be opened or written.
+    // Exit statuses: EXIT_SUCCESS; EXIT_FAILURE when a message ended a single pass early or
+    // the output could not be written; kUsageError for a bad command line, or a file that
+    // cannot be read or (--html) written.
     static constexpr int kUsageError = 2;
 
     DecodeCommand(QIODevice& in, QIODevice& out, QIODevice& err);
+    ~DecodeCommand();
 
     // `arguments` starts with the program's name, as QCoreApplication::arguments() does.
     int run(const QStringList& arguments);
 
     // One batch line as its code lines: UTF-8, TAB-separated, the line ending not included.
     // Returns the reason when the record cannot be read, or the empty text.
-    static QString splitRecord(QByteArray bytes, QStringList* lines);
+    static QString splitRecord(QByteArrayView bytes, QStringList* lines);
 
-    // The JSON form of one pass's result.
+    // The JSON form of one pass's result built with the toolkit, as the command's output reads
+    // back: the reference that the command's own writer is checked against.
     static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
 
-    // Adds what --identify adds to that form: `identity`, the real part that line 1 names (null
-    // when it is not known), and `suggestions`, the closest known part numbers for a line that
-    // is not known (hints only, never an identification). `stepping` is the decoded stepping
-    // code, which tells Thoroughbred A from B where the part number cannot.
-    static void addIdentity(QJsonObject& result, const QString& line1,
-                            const QString& stepping = QString());
+    // Adds what --identify adds to that form: `identity`, the part that line 1 names (null when
+    // the part table does not know it), and `suggestions`, the closest known part numbers for a
+    // line that is not known (hints only, never an identification).
+    static void addIdentity(QJsonObject& result, const DecodeRecord& record);
+    // The same from an identification already made.
+    static void addIdentity(QJsonObject& result, const Identification& identification);
 
 private:
-    int runSingle(const QStringList& lines, bool json, bool identify, const QString& htmlFile);
-    int runBatch(const QString& source, bool identify);
+    enum class Format
+    {
+        Text,
+        Json,
+        Csv
+    };
+
+    int runSingle(const QStringList& lines, Format format, bool identify, const QString& htmlFile);
+    int runBatch(const QString& source, Format format, bool identify);
+    void writeText(const DecodeRecord& record, bool identify);
+    // Ends the run: flushes standard output and reports it if any of it was lost.
+    int finish(int status);
     void writeOut(const QString& text);
     void writeErr(const QString& text);
     int usageError(const QString& problem);
 
     QIODevice& m_in;
-    QIODevice& m_out;
     QIODevice& m_err;
+    std::unique_ptr<BufferedOutput> m_out;
 };
 
 } // namespace tallisk

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandRun.h"
 #include "DecodeCommand.h"
 
 #include <QBuffer>
@@ -10,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 using namespace tallisk;
 
@@ -35,6 +38,69 @@ private Q_SLOTS:
     void identifyJson();
     void batchIdentify();
     void realExecutable();
+    void lostOutput_data();
+    void lostOutput();
+    void fullDevice_data();
+    void fullDevice();
+    void closedPipe_data();
+    void closedPipe();
+    void batchAcrossBlocks();
+    void batchReadFailure();
+};
+
+// Standard input that gives `data` and then fails, as a disk with a bad block does.
+class FailingInput : public QIODevice
+{
+public:
+    explicit FailingInput(QByteArray data) : m_data(std::move(data)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (m_data.isEmpty()) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 taken = qMin(size, qint64(m_data.size()));
+        std::memcpy(data, m_data.constData(), static_cast<std::size_t>(taken));
+        m_data.remove(0, taken);
+        return taken;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+};
+
+// Standard output on a device that takes `capacity` bytes and then fails every write, as a
+// full disk does.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(qint64 capacity) : m_capacity(capacity) { open(QIODevice::WriteOnly); }
+    qint64 writesAfterFailure = 0;
+    QByteArray written;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (m_failed)
+            ++writesAfterFailure;
+        const qint64 room = m_capacity - written.size();
+        if (room <= 0) {
+            m_failed = true;
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        const qint64 taken = qMin(room, size);
+        written.append(data, taken);
+        return taken;
+    }
+
+private:
+    qint64 m_capacity;
+    bool m_failed = false;
 };
 
 static QStringList strings(std::initializer_list<const char*> texts)
@@ -45,27 +111,11 @@ static QStringList strings(std::initializer_list<const char*> texts)
     return list;
 }
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = CommandRun;
 
 static Run run(const QStringList& arguments, const QByteArray& input = {})
 {
-    QByteArray inBytes = input;
-    QBuffer in(&inBytes);
-    QBuffer out, err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    DecodeCommand command(in, out, err);
-    Run result;
-    result.status = command.run(QStringList{QStringLiteral("tallisk-decode")} + arguments);
-    result.out = out.data();
-    result.err = err.data();
-    return result;
+    return runCommand(arguments, input);
 }
 
 static const QStringList kExample{QStringLiteral("AXDA2500DKV4D"),
@@ -191,6 +241,8 @@ void tst_DecodeCommand::usageErrors_data()
         << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
     QTest::newRow("batch with html")
         << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
+    QTest::newRow("csv with json")
+        << strings({"--csv", "--json", "A1000"}) << QByteArray("--csv and --json");
 }
 
 void tst_DecodeCommand::usageErrors()
@@ -488,6 +540,177 @@ void tst_DecodeCommand::realExecutable()
     QVERIFY(process.readAllStandardOutput().endsWith(
         "\nIdentified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
         "[known part]\n"));
+}
+
+static QByteArray manyRecords(int count)
+{
+    QByteArray records;
+    for (int i = 0; i < count; ++i)
+        records += i % 2 ? "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\n" : "AXDB2000\n";
+    return records;
+}
+
+void tst_DecodeCommand::lostOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<qint64>("capacity");
+    QTest::addColumn<QByteArray>("messages"); // what the pass itself shows first
+
+    const QByteArray declined = "There was an error with the string you entered - Please revise "
+                                "it.\r\n\r\nDid you mean 'AXDA' or 'AX' instead?\n";
+    const QByteArray batchInput = manyRecords(4000); // far more than one output block
+    QTest::newRow("text") << kExample << QByteArray() << qint64(0) << QByteArray();
+    QTest::newRow("text, part written") << kExample << QByteArray() << qint64(20) << QByteArray();
+    QTest::newRow("text, early end")
+        << strings({"AXDB2000"}) << QByteArray() << qint64(0) << declined;
+    QTest::newRow("json") << QStringList{QStringLiteral("--json")} + kExample << QByteArray()
+                          << qint64(0) << QByteArray();
+    QTest::newRow("json, identified")
+        << QStringList{QStringLiteral("--json"), QStringLiteral("--identify")} + kExample
+        << QByteArray() << qint64(100) << QByteArray();
+    QTest::newRow("csv") << QStringList{QStringLiteral("--csv")} + kExample << QByteArray()
+                         << qint64(0) << QByteArray();
+    QTest::newRow("help") << strings({"--help"}) << QByteArray() << qint64(0) << QByteArray();
+    QTest::newRow("batch, nothing written")
+        << strings({"--batch", "-"}) << batchInput << qint64(0) << QByteArray();
+    QTest::newRow("batch, first block written")
+        << strings({"--batch", "-"}) << batchInput << qint64(300000) << QByteArray();
+    QTest::newRow("batch, only the last flush fails")
+        << strings({"--batch", "-"}) << manyRecords(3) << qint64(0) << QByteArray();
+    QTest::newRow("batch csv") << strings({"--batch", "-", "--csv", "--identify"}) << batchInput
+                               << qint64(300000) << QByteArray();
+}
+
+// Output that could not be written is never a success: one line names standard output and the
+// reason, the status is 1, and nothing more is written after the failure.
+void tst_DecodeCommand::lostOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(qint64, capacity);
+    QFETCH(QByteArray, messages);
+    QBuffer in(&input), err;
+    in.open(QIODevice::ReadOnly);
+    err.open(QIODevice::WriteOnly);
+    FailingDevice out(capacity);
+    DecodeCommand command(in, out, err);
+    QCOMPARE(command.run(QStringList{QStringLiteral("tallisk-decode")} + arguments), EXIT_FAILURE);
+    QCOMPARE(err.data(),
+             messages + "tallisk-decode: cannot write standard output: No space left on device\n");
+    QCOMPARE(out.writesAfterFailure, qint64(0));
+    QCOMPARE(out.written.size(), capacity);
+}
+
+void tst_DecodeCommand::fullDevice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+
+    QTest::newRow("text") << kExample << QByteArray();
+    QTest::newRow("text, identified")
+        << QStringList{QStringLiteral("--identify")} + kExample << QByteArray();
+    QTest::newRow("json") << QStringList{QStringLiteral("--json")} + kExample << QByteArray();
+    QTest::newRow("csv") << QStringList{QStringLiteral("--csv")} + kExample << QByteArray();
+    QTest::newRow("version") << strings({"--version"}) << QByteArray();
+    QTest::newRow("batch") << strings({"--batch", "-"}) << manyRecords(3);
+    QTest::newRow("batch, many blocks") << strings({"--batch", "-"}) << manyRecords(3000);
+    QTest::newRow("batch csv") << strings({"--batch", "-", "--csv"}) << manyRecords(3);
+}
+
+// The real program with standard output on a full device, in every mode.
+void tst_DecodeCommand::fullDevice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("this system has no /dev/full");
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(TALLISK_DECODE_PATH), arguments);
+    QVERIFY(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), EXIT_FAILURE);
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("tallisk-decode: cannot write standard output: No space left on device\n"));
+}
+
+void tst_DecodeCommand::closedPipe_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("batch") << QStringList();
+    QTest::newRow("batch csv") << QStringList{QStringLiteral("--csv")};
+}
+
+// `tallisk-decode --batch FILE | head -n 1`: the reader goes away early. The program ends by
+// itself, quietly (no message, no death by SIGPIPE), with the status of lost output.
+void tst_DecodeCommand::closedPipe()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString input = dir.filePath(QStringLiteral("codes.tsv"));
+    const QString errors = dir.filePath(QStringLiteral("errors.txt"));
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(manyRecords(20000)); // megabytes of output, far beyond a pipe's buffer
+    file.close();
+
+    QProcess shell;
+    shell.start(QStringLiteral("bash"),
+                QStringList{QStringLiteral("-c"),
+                            QStringLiteral("\"$0\" --batch \"$1\" \"${@:3}\" 2>\"$2\" | head -n 1; "
+                                           "echo \"status ${PIPESTATUS[0]}\""),
+                            QStringLiteral(TALLISK_DECODE_PATH), input, errors} +
+                    arguments);
+    QVERIFY(shell.waitForFinished(120000));
+    const QList<QByteArray> lines = shell.readAllStandardOutput().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].startsWith(arguments.isEmpty() ? "{" : "record,"), lines[0].constData());
+    QCOMPARE(lines[1], QByteArray("status 1"));
+    QFile errorFile(errors);
+    QVERIFY(errorFile.open(QIODevice::ReadOnly));
+    QCOMPARE(errorFile.readAll(), QByteArray());
+}
+
+// Records read in large blocks: lines that cross a block's end, and one longer than a block,
+// come out whole and in order.
+void tst_DecodeCommand::batchAcrossBlocks()
+{
+    QByteArray input;
+    QList<QByteArray> middles;
+    for (int i = 0; input.size() < 3 * 256 * 1024; ++i) {
+        middles << (i == 700 ? QByteArray(700000, 'Q') : QByteArray(i % 251, 'Q'));
+        input += "AXDA2500DKV4D\t" + middles.last() + "\tJIUHB0312XPMW\n";
+    }
+    const Run result = run({QStringLiteral("--batch"), QStringLiteral("-")}, input);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), middles.size() + 1);
+    for (qsizetype i = 0; i < middles.size(); ++i) {
+        const QJsonObject object = QJsonDocument::fromJson(lines[i]).object();
+        QCOMPARE(object.value(u"record").toInteger(), i + 1);
+        QCOMPARE(object.value(u"line2").toString().toLatin1(), middles[i]);
+        QCOMPARE(object.value(u"line3").toString(), QStringLiteral("JIUHB0312XPMW"));
+    }
+}
+
+// A batch whose input fails part way: what was read is written, and the failure is named
+// with the input-file status, not taken for the end of the input.
+void tst_DecodeCommand::batchReadFailure()
+{
+    FailingInput in("AXDA2500DKV4D\nAXDB2000\nD700AUT1B"); // the last line cut short
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    DecodeCommand command(in, out, err);
+    QCOMPARE(command.run(strings({"tallisk-decode", "--batch", "-"})), DecodeCommand::kUsageError);
+    QCOMPARE(err.data(), QByteArray("tallisk-decode: standard input: Input/output error\n"));
+    QCOMPARE(out.data().count('\n'), 2);
+    QVERIFY(!out.data().contains("D700AUT1B"));
 }
 
 QTEST_GUILESS_MAIN(tst_DecodeCommand)

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tallisk {
+
+class DecodeRecord;
+class Identification;
+enum class PassOutcome;
+
+// One pass's result as the command prints it.
+struct DecodeResult
+{
+    const DecodeRecord& record;
+    PassOutcome outcome;
+    const Identification* identification = nullptr; // only with --identify
+};
+
+// Writes results in one output format, appended to the command's output buffer.
+class ResultWriter
+{
+public:
+    virtual ~ResultWriter() = default;
+
+    // What comes before the first record (a header), if anything.
+    virtual void writeStart(QByteArray& out) = 0;
+    // One result; `number` counts batch records from 1, and is 0 for a single decode.
+    virtual void writeResult(QByteArray& out, const DecodeResult& result, qint64 number) = 0;
+    // A batch record that could not be read, and why.
+    virtual void writeUnreadable(QByteArray& out, const QString& problem, qint64 number) = 0;
+};
+
+} // namespace tallisk
