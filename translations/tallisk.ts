@@ -4,19 +4,11 @@
 <context>
     <name>DecodeCommand</name>
     <message>
-        <source>Identified: %1 [%2]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Identified: not known</source>
+        <source>more than three fields (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>invalid UTF-8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>more than three fields (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -36,6 +28,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Prints the result as CSV for spreadsheets: a header row, then one row per record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Also writes the result as an HTML table to &lt;file&gt;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -44,7 +40,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decodes one record per line of &lt;file&gt; (- for standard input), its lines separated by TAB, and prints one JSON object per record.</source>
+        <source>Decodes one record per line of &lt;file&gt; (- for standard input), its lines separated by TAB, and prints one JSON object per record (or, with --csv, one row).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -64,6 +60,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--csv and --json cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>--batch takes no code lines as arguments</source>
         <translation type="unfinished"></translation>
     </message>
@@ -80,7 +80,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Identified: %1 [%2]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identified: not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1: closest known parts (not an identification): %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write standard output: %2
 </source>
         <translation type="unfinished"></translation>
     </message>
