@@ -60,6 +60,24 @@ const std::vector<PreparedCode>& mixed()
     return codes;
 }
 
+// Hands out the items of a list in turn, round and round: one per benchmark iteration.
+template <typename T> class InTurn
+{
+public:
+    explicit InTurn(const std::vector<T>& items) : m_items(items) {}
+
+    const T& next()
+    {
+        const T& item = m_items[m_next];
+        m_next = m_next + 1 == m_items.size() ? 0 : m_next + 1;
+        return item;
+    }
+
+private:
+    const std::vector<T>& m_items;
+    std::size_t m_next = 0;
+};
+
 const PreparedCode& example()
 {
     static const PreparedCode code = prepare(workedExample());
@@ -105,11 +123,9 @@ BENCHMARK(BM_Floor_WorkedExample);
 // decodes it (a declined code's message would otherwise pile up on a reused one).
 void BM_DecodePass_Mixed(benchmark::State& state)
 {
-    const std::vector<PreparedCode>& codes = mixed();
-    std::size_t next = 0;
+    InTurn codes(mixed());
     for (auto _ : state) {
-        const PreparedCode& code = codes[next];
-        next = next + 1 == codes.size() ? 0 : next + 1;
+        const PreparedCode& code = codes.next();
         DecodeRecord record(code.line1, code.line2, code.line3);
         benchmark::DoNotOptimize(runDecodePass(record));
         benchmark::DoNotOptimize(record);
@@ -119,11 +135,9 @@ BENCHMARK(BM_DecodePass_Mixed);
 
 void BM_Floor_Mixed(benchmark::State& state)
 {
-    const std::vector<PreparedCode>& codes = mixed();
-    std::size_t next = 0;
+    InTurn codes(mixed());
     for (auto _ : state) {
-        const PreparedCode& code = codes[next];
-        next = next + 1 == codes.size() ? 0 : next + 1;
+        const PreparedCode& code = codes.next();
         DecodeRecord record(code.line1, code.line2, code.line3);
         clearAndWrite(record, code.written);
         benchmark::DoNotOptimize(record);
@@ -198,11 +212,9 @@ QByteArray toolkitJsonLine(const DecodeRecord& record, PassOutcome outcome, qint
 
 void BM_BatchStep_ReadRecord(benchmark::State& state)
 {
-    const std::vector<PreparedCode>& codes = mixed();
-    std::size_t next = 0;
+    InTurn codes(mixed());
     for (auto _ : state) {
-        const QStringList lines = splitBatchLine(codes[next].batchLine);
-        next = next + 1 == codes.size() ? 0 : next + 1;
+        const QStringList lines = splitBatchLine(codes.next().batchLine);
         benchmark::DoNotOptimize(lines.constData());
     }
 }
@@ -243,10 +255,10 @@ void BM_BatchStep_WriteJson(benchmark::State& state)
         }
     }
     decoded.pop_back(); // time the mixed codes only, as the other steps
-    std::size_t next = 0;
+    InTurn passes(decoded);
     for (auto _ : state) {
-        jsonLine(line, decoded[next].first, decoded[next].second, ++number);
-        next = next + 1 == decoded.size() ? 0 : next + 1;
+        const auto& [record, outcome] = passes.next();
+        jsonLine(line, record, outcome, ++number);
         benchmark::DoNotOptimize(line.constData());
     }
 }
@@ -255,13 +267,11 @@ BENCHMARK(BM_BatchStep_WriteJson);
 // For comparison: the toolkit's way to the same line.
 void BM_BatchStep_ToolkitJson(benchmark::State& state)
 {
-    const std::vector<std::pair<DecodeRecord, PassOutcome>>& decoded = decodedMixed();
-    std::size_t next = 0;
+    InTurn passes(decodedMixed());
     qint64 number = 0;
     for (auto _ : state) {
-        const QByteArray line =
-            toolkitJsonLine(decoded[next].first, decoded[next].second, ++number);
-        next = next + 1 == decoded.size() ? 0 : next + 1;
+        const auto& [record, outcome] = passes.next();
+        const QByteArray line = toolkitJsonLine(record, outcome, ++number);
         benchmark::DoNotOptimize(line.constData());
     }
 }
@@ -269,13 +279,11 @@ BENCHMARK(BM_BatchStep_ToolkitJson);
 
 void BM_BatchStep_WholeRecord(benchmark::State& state)
 {
-    const std::vector<PreparedCode>& codes = mixed();
-    std::size_t next = 0;
+    InTurn codes(mixed());
     qint64 number = 0;
     QByteArray line;
     for (auto _ : state) {
-        const QStringList lines = splitBatchLine(codes[next].batchLine);
-        next = next + 1 == codes.size() ? 0 : next + 1;
+        const QStringList lines = splitBatchLine(codes.next().batchLine);
         DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
         const PassOutcome outcome = runDecodePass(record);
         jsonLine(line, record, outcome, ++number);

@@ -15,8 +15,6 @@ namespace tallisk {
 class LineReader
 {
 public:
-    static constexpr qsizetype kBlockSize = 256 * 1024;
-
     explicit LineReader(QIODevice& device);
 
     // The next line without its line feed (a CR before it is kept), valid until the next
@@ -28,6 +26,9 @@ public:
     QString errorString() const;
 
 private:
+    // One read call fills about this much; a longer line grows the buffer.
+    static constexpr qsizetype kBlockSize = 256 * 1024;
+
     // Reads another block after what is left; false when nothing more came.
     bool fill();
 

@@ -38,8 +38,8 @@ public:
     // has been closed.
     virtual void showMessage(const QString& text) = 0;
 
-    // The unsupported-chip message; a window may route it elsewhere, the text stays the same.
-    virtual void ChipUnsupported(const QString& modelName);
+    // The unsupported-chip message, with the family's model name.
+    void ChipUnsupported(const QString& modelName);
 
     // Empties exactly the seventeen fields, in field order; the caption and lines stay.
     void ClearLbl();

@@ -17,14 +17,9 @@ build=build/fuzz
 
 scripts/deps.sh test
 
-cmake -S . -B "$build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DTALLISK_BUILD_FUZZERS=ON -DTALLISK_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
 targets=(tallisk-fuzz-decode tallisk-fuzz-json)
-cmake --build "$build" --target "${targets[@]}" -j2
 
 for name in "${targets[@]}"; do
     if [ ! -x "$build/fuzz/$name" ]; then

@@ -282,11 +282,6 @@ void frmMain::showMessage(const QString& text)
     modMain::showDecoderMessage(this, text);
 }
 
-void frmMain::ChipUnsupported(const QString& modelName)
-{
-    modMain::ChipUnsupported(this, modelName);
-}
-
 void frmMain::Form_Load()
 {
     // Shown without an owner: the window it belongs to is not on screen yet.

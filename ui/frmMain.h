@@ -44,7 +44,6 @@ public:
     QString modelName() const override;
     void setModelName(const QString& name) override;
     void showMessage(const QString& text) override;
-    void ChipUnsupported(const QString& modelName) override;
 
     // Event handlers, named after their control and event.
     void Form_Load();
