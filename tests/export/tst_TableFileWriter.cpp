@@ -183,15 +183,13 @@ void TableFileWriterTest::tablePath_data()
     QTest::addColumn<QString>("path");
 
 #ifdef Q_OS_WIN
-    QTest::newRow("program directory") << QStringLiteral("C:\\Program Files\\Tallisk")
-                                       << QStringLiteral("C:\\Program Files\\Tallisk\\table.htm");
-    QTest::newRow("drive root keeps its backslash")
-        << QStringLiteral("C:\\") << QStringLiteral("C:\\\\table.htm");
+    // clang-format off
+    QTest::newRow("program directory") << QStringLiteral("C:\\Program Files\\Tallisk") << QStringLiteral("C:\\Program Files\\Tallisk\\table.htm");
+    QTest::newRow("drive root keeps its backslash") << QStringLiteral("C:\\") << QStringLiteral("C:\\\\table.htm");
 #else
-    QTest::newRow("program directory")
-        << QStringLiteral("/usr/lib/tallisk") << QStringLiteral("/usr/lib/tallisk/table.htm");
-    QTest::newRow("root keeps its separator")
-        << QStringLiteral("/") << QStringLiteral("//table.htm");
+    QTest::newRow("program directory") << QStringLiteral("/usr/lib/tallisk") << QStringLiteral("/usr/lib/tallisk/table.htm");
+    QTest::newRow("root keeps its separator") << QStringLiteral("/") << QStringLiteral("//table.htm");
+    // clang-format on
 #endif
 }
 
@@ -219,14 +217,12 @@ void TableFileWriterTest::exportDirectory_data()
     QTest::addColumn<bool>("documentsPossible");
     QTest::addColumn<bool>("toDocuments"); // else to the program's directory; empty if neither
 
-    QTest::newRow("writable program directory is kept")
-        << ProgramDirectory::Writable << true << false;
-    QTest::newRow("unwritable program directory: documents")
-        << ProgramDirectory::UnderRegularFile << true << true;
-    QTest::newRow("read-only medium: documents")
-        << ProgramDirectory::ReadOnlyFileSystem << true << true;
-    QTest::newRow("unwritable program directory, no documents folder possible")
-        << ProgramDirectory::UnderRegularFile << false << false;
+    // clang-format off
+    QTest::newRow("writable program directory is kept") << ProgramDirectory::Writable << true << false;
+    QTest::newRow("unwritable program directory: documents") << ProgramDirectory::UnderRegularFile << true << true;
+    QTest::newRow("read-only medium: documents") << ProgramDirectory::ReadOnlyFileSystem << true << true;
+    QTest::newRow("unwritable program directory, no documents folder possible") << ProgramDirectory::UnderRegularFile << false << false;
+    // clang-format on
 }
 
 // The window's export keeps the program's directory where it may write there, and otherwise
@@ -275,8 +271,10 @@ void TableFileWriterTest::exportDirectory()
 void TableFileWriterTest::writes_data()
 {
     QTest::addColumn<bool>("hasPrevious");
+    // clang-format off
     QTest::newRow("a new file") << false;
     QTest::newRow("replacing a longer file, keeping its permissions") << true;
+    // clang-format on
 }
 
 void TableFileWriterTest::writes()
@@ -311,22 +309,20 @@ void TableFileWriterTest::failures_data()
     QTest::addColumn<int>("reason");       // errno the message must give; 0: any reason
 
     const qint64 size = exampleBytes().size();
-    QTest::newRow("regular file in the path")
-        << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
+    // clang-format off
+    QTest::newRow("regular file in the path") << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
     QTest::newRow("directory in the way") << Failure::DirectoryInTheWay << true << qint64(-1) << 0;
     QTest::newRow("full file system") << Failure::FullFileSystem << true << qint64(-1) << ENOSPC;
     // Replacing, the toolkit names the unwritable file itself; creating, the system's reason.
     QTest::newRow("read-only, replacing") << Failure::ReadOnlyFileSystem << true << qint64(-1) << 0;
-    QTest::newRow("read-only, creating")
-        << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
+    QTest::newRow("read-only, creating") << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
     QTest::newRow("injected before the first byte") << Failure::Injected << true << qint64(0) << 0;
     QTest::newRow("injected after one byte") << Failure::Injected << true << qint64(1) << 0;
-    QTest::newRow("injected after the first lines")
-        << Failure::Injected << true << qint64(300) << 0;
+    QTest::newRow("injected after the first lines") << Failure::Injected << true << qint64(300) << 0;
     QTest::newRow("injected one byte short") << Failure::Injected << true << size - 1 << 0;
-    QTest::newRow("injected after every byte, before the rename")
-        << Failure::Injected << true << size << 0;
+    QTest::newRow("injected after every byte, before the rename") << Failure::Injected << true << size << 0;
     QTest::newRow("injected while creating") << Failure::Injected << false << qint64(10) << 0;
+    // clang-format on
 }
 
 // A failed export reports one line naming the path, leaves the file that was there exactly as

@@ -32,6 +32,7 @@ void tst_PartIdentifier::sameAnswerHoweverTyped_data()
     auto row = [](const char* tag, const QString& typed, const char* part) {
         QTest::newRow(tag) << typed << QString::fromLatin1(part);
     };
+    // clang-format off
     row("as printed", QStringLiteral("AXMD2600GJQ4D"), "AXMD2600GJQ4D");
     row("lower case", QStringLiteral("axmd2600gjq4d"), "AXMD2600GJQ4D");
     row("mixed case", QStringLiteral("AxMd2600gJq4D"), "AXMD2600GJQ4D");
@@ -44,6 +45,7 @@ void tst_PartIdentifier::sameAnswerHoweverTyped_data()
     row("Slot A, blanks between", QStringLiteral("K7600MTR51B   A "), "K7600MTR51B A");
     row("Slot A, a tab between", QStringLiteral("K7600MTR51B\tA"), "K7600MTR51B A");
     row("known Slot A label", QStringLiteral("amd-k7700mtr51b a"), "K7700MTR51B A");
+    // clang-format on
 }
 
 void tst_PartIdentifier::sameAnswerHoweverTyped()
@@ -61,6 +63,7 @@ void tst_PartIdentifier::sameAnswerHoweverTyped()
 void tst_PartIdentifier::notKnown_data()
 {
     QTest::addColumn<QString>("line");
+    // clang-format off
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks") << QStringLiteral("   ");
     QTest::newRow("maker only") << QStringLiteral("AMD-");
@@ -74,6 +77,7 @@ void tst_PartIdentifier::notKnown_data()
     QTest::newRow("dotless i") << QStringLiteral("AXD\u0131600DKV4D");
     QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
     QTest::newRow("very long") << QString(100000, u'A');
+    // clang-format on
 }
 
 void tst_PartIdentifier::notKnown()
@@ -87,10 +91,10 @@ void tst_PartIdentifier::basisOfTheAnswer_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("basis");
-    QTest::newRow("a row of the table")
-        << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
-    QTest::newRow("read by its layout")
-        << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
+    // clang-format off
+    QTest::newRow("a row of the table") << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
+    QTest::newRow("read by its layout") << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
+    // clang-format on
 }
 
 void tst_PartIdentifier::basisOfTheAnswer()
@@ -116,6 +120,7 @@ void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
     auto row = [](const char* tag, const char* line, const char* stepping, const QString& core) {
         QTest::newRow(tag) << QString::fromLatin1(line) << QString::fromLatin1(stepping) << core;
     };
+    // clang-format off
     // AMD shipped this one part number on both revisions.
     row("known part, none", "AXDA2200DKV3C", "", both);
     row("known part, A", "AXDA2200DKV3C", "AIUHA", QStringLiteral("Thoroughbred A"));
@@ -130,6 +135,7 @@ void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
     row("Sempron", "SDA2500DUT3D", "BCXJB", QStringLiteral("Thoroughbred B or Thorton"));
     row("Barton", "AXDA2800DKV4D", "AQXEA", QStringLiteral("Barton"));
     row("one core already", "AXDA2400DKV3C", "AIUHA", QStringLiteral("Thoroughbred B"));
+    // clang-format on
 }
 
 void tst_PartIdentifier::steppingNarrowsThoroughbred()

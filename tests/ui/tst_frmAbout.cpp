@@ -98,19 +98,15 @@ void tst_frmAbout::controlsSitWhereDesigned_data()
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("picIcon") << "picIcon"
-                             << "frmAbout" << QRect(8, 8, 36, 36);
+    // clang-format off
+    QTest::newRow("picIcon") << "picIcon" << "frmAbout" << QRect(8, 8, 36, 36);
     // Inside the picture's two-pixel border: 12, 13 from the picture's own corner.
-    QTest::newRow("Label2") << "Label2"
-                            << "picIcon" << QRect(14, 15, 7, 7);
-    QTest::newRow("cmdOK") << "cmdOK"
-                           << "frmAbout" << QRect(192, 96, 84, 23);
-    QTest::newRow("lblTitle") << "lblTitle"
-                              << "frmAbout" << QRect(48, 8, 259, 32);
-    QTest::newRow("lblVersion") << "lblVersion"
-                                << "frmAbout" << QRect(8, 48, 259, 15);
-    QTest::newRow("Label1") << "Label1"
-                            << "frmAbout" << QRect(8, 72, 265, 17);
+    QTest::newRow("Label2") << "Label2" << "picIcon" << QRect(14, 15, 7, 7);
+    QTest::newRow("cmdOK") << "cmdOK" << "frmAbout" << QRect(192, 96, 84, 23);
+    QTest::newRow("lblTitle") << "lblTitle" << "frmAbout" << QRect(48, 8, 259, 32);
+    QTest::newRow("lblVersion") << "lblVersion" << "frmAbout" << QRect(8, 48, 259, 15);
+    QTest::newRow("Label1") << "Label1" << "frmAbout" << QRect(8, 72, 265, 17);
+    // clang-format on
 }
 
 void tst_frmAbout::controlsSitWhereDesigned()
@@ -176,15 +172,15 @@ void tst_frmAbout::hiddenSpotSmiles_data()
     QTest::addColumn<QString>("caption");
 
     const QString three = QStringLiteral("About Tallisk :) :) :)");
+    // clang-format off
     QTest::newRow("centre of the spot") << QPoint(8 + 17, 8 + 18) << three;
     QTest::newRow("top left pixel of the spot") << QPoint(8 + 14, 8 + 15) << three;
     QTest::newRow("bottom right pixel of the spot") << QPoint(8 + 20, 8 + 21) << three;
-    QTest::newRow("just right of the spot")
-        << QPoint(8 + 21, 8 + 18) << QStringLiteral("About Tallisk");
-    QTest::newRow("just above the spot")
-        << QPoint(8 + 17, 8 + 14) << QStringLiteral("About Tallisk");
+    QTest::newRow("just right of the spot") << QPoint(8 + 21, 8 + 18) << QStringLiteral("About Tallisk");
+    QTest::newRow("just above the spot") << QPoint(8 + 17, 8 + 14) << QStringLiteral("About Tallisk");
     QTest::newRow("picture corner") << QPoint(8 + 3, 8 + 3) << QStringLiteral("About Tallisk");
     QTest::newRow("title") << QPoint(60, 20) << QStringLiteral("About Tallisk");
+    // clang-format on
 }
 
 void tst_frmAbout::hiddenSpotSmiles()
@@ -201,10 +197,12 @@ void tst_frmAbout::hiddenSpotSmiles()
 void tst_frmAbout::okEnterEscAndCloseBoxClose_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("OK clicked") << "click";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void tst_frmAbout::okEnterEscAndCloseBoxClose()

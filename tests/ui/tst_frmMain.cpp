@@ -202,36 +202,19 @@ void tst_frmMain::controlsSitWhereDesigned_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
 
+    // clang-format off
     // Pixels at 96 dpi: the designed twips divided by fifteen.
-    QTest::newRow("Frame2") << "Frame2"
-                            << "clientArea"
-                            << "[ Waiting ]" << QRect(0, 0, 369, 321);
-    QTest::newRow("Frame1") << "Frame1"
-                            << "clientArea"
-                            << "[ Enter information here ]" << QRect(0, 320, 369, 65);
-    QTest::newRow("Text1") << "Text1"
-                           << "Frame1"
-                           << "" << QRect(8, 16, 110, 19);
-    QTest::newRow("Text2") << "Text2"
-                           << "Frame1"
-                           << "" << QRect(128, 16, 110, 19);
-    QTest::newRow("Text3") << "Text3"
-                           << "Frame1"
-                           << "" << QRect(248, 16, 110, 19);
-    QTest::newRow("Command2") << "Command2"
-                              << "Frame1"
-                              << "Check" << QRect(296, 40, 57, 17);
-    QTest::newRow("Command3") << "Command3"
-                              << "Frame2"
-                              << "Export to HTML" << QRect(256, 296, 89, 17);
-    QTest::newRow("lblCopyright") << "lblCopyright"
-                                  << "clientArea"
-                                  << "Copyright © 2026 The Tallisk developers"
-                                  << QRect(0, 392, 369, 17);
+    QTest::newRow("Frame2") << "Frame2" << "clientArea" << "[ Waiting ]" << QRect(0, 0, 369, 321);
+    QTest::newRow("Frame1") << "Frame1" << "clientArea" << "[ Enter information here ]" << QRect(0, 320, 369, 65);
+    QTest::newRow("Text1") << "Text1" << "Frame1" << "" << QRect(8, 16, 110, 19);
+    QTest::newRow("Text2") << "Text2" << "Frame1" << "" << QRect(128, 16, 110, 19);
+    QTest::newRow("Text3") << "Text3" << "Frame1" << "" << QRect(248, 16, 110, 19);
+    QTest::newRow("Command2") << "Command2" << "Frame1" << "Check" << QRect(296, 40, 57, 17);
+    QTest::newRow("Command3") << "Command3" << "Frame2" << "Export to HTML" << QRect(256, 296, 89, 17);
+    QTest::newRow("lblCopyright") << "lblCopyright" << "clientArea" << "Copyright © 2026 The Tallisk developers" << QRect(0, 392, 369, 17);
     // Below everything designed: the real part's area.
-    QTest::newRow("fraIdentity") << "fraIdentity"
-                                 << "clientArea"
-                                 << "[ Real part ]" << QRect(0, 415, 369, 176);
+    QTest::newRow("fraIdentity") << "fraIdentity" << "clientArea" << "[ Real part ]" << QRect(0, 415, 369, 176);
+    // clang-format on
 }
 
 void tst_frmMain::controlsSitWhereDesigned()
@@ -507,29 +490,18 @@ void tst_frmMain::decoderMessages_data()
 
     const QString letters = QStringLiteral(
         "\r\n\r\nA mistake was made with the first several letters of text in code one");
-    QTest::newRow("lower case") << list({"axda2500dkv4d", "", ""})
-                                << "Error! CPU Identification String not found.. Aborting";
-    QTest::newRow("empty") << list({"", "", ""})
-                           << "Error! CPU Identification String not found.. Aborting";
+    // clang-format off
+    QTest::newRow("lower case") << list({"axda2500dkv4d", "", ""}) << "Error! CPU Identification String not found.. Aborting";
+    QTest::newRow("empty") << list({"", "", ""}) << "Error! CPU Identification String not found.. Aborting";
     QTest::newRow("letters detail") << list({"AXDA", "", ""}) << kCodeError + letters;
-    QTest::newRow("did you mean") << list({"AXDB2000", "", ""})
-                                  << kCodeError +
-                                         QStringLiteral(
-                                             "\r\n\r\nDid you mean 'AXDA' or 'AX' instead?");
+    QTest::newRow("did you mean") << list({"AXDB2000", "", ""}) << kCodeError + QStringLiteral( "\r\n\r\nDid you mean 'AXDA' or 'AX' instead?");
     QTest::newRow("no detail") << list({"AMPX", "", ""}) << kCodeError;
-    QTest::newRow("Athlon MP") << list({"AMSN2000DKT3C", "", ""})
-                               << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk";
-    QTest::newRow("mobile Athlon 4")
-        << list({"AHM1200", "", ""})
-        << "Chip 'AMD Mobile Athlon 4' is currently unsupported by Tallisk";
-    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"),
-                                             kExample3}
-                              << "Error: Unable to read correct value in textbox two.";
-    QTest::newRow("line three") << QStringList{kExample1, kExample2,
-                                               QStringLiteral("JIUHB03121234")}
-                                << "Error: Unable to read correct value in textbox three.";
-    QTest::newRow("stepping") << QStringList{kExample1, kExample2, QStringLiteral("ABCDEFGHIJXPMW")}
-                              << "Failed trying to retrieve stepping";
+    QTest::newRow("Athlon MP") << list({"AMSN2000DKT3C", "", ""}) << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk";
+    QTest::newRow("mobile Athlon 4") << list({"AHM1200", "", ""}) << "Chip 'AMD Mobile Athlon 4' is currently unsupported by Tallisk";
+    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"), kExample3} << "Error: Unable to read correct value in textbox two.";
+    QTest::newRow("line three") << QStringList{kExample1, kExample2, QStringLiteral("JIUHB03121234")} << "Error: Unable to read correct value in textbox three.";
+    QTest::newRow("stepping") << QStringList{kExample1, kExample2, QStringLiteral("ABCDEFGHIJXPMW")} << "Failed trying to retrieve stepping";
+    // clang-format on
 }
 
 void tst_frmMain::decoderMessages()
@@ -591,20 +563,17 @@ void tst_frmMain::earlyEndKeepsFrameCaption_data()
     QTest::addColumn<QStringList>("kept"); // results still shown after the early end
 
     const QStringList none(17, QString());
-    QTest::newRow("unsupported") << QStringList{QStringLiteral("AMSN2000DKT3C"), kExample2,
-                                                kExample3}
-                                 << none;
-    QTest::newRow("not found") << QStringList{QStringLiteral("K8650"), kExample2, kExample3}
-                               << none;
+    // clang-format off
+    QTest::newRow("unsupported") << QStringList{QStringLiteral("AMSN2000DKT3C"), kExample2, kExample3} << none;
+    QTest::newRow("not found") << QStringList{QStringLiteral("K8650"), kExample2, kExample3} << none;
     QTest::newRow("code error") << QStringList{QStringLiteral("AX"), kExample2, kExample3} << none;
 
     // Line 2 fails after stepping and date: what came before stays.
     QStringList lineTwo = kExampleResults;
     for (int i : {3, 9, 14, 15}) // frequency, multiplier, batch, batch number
         lineTwo[i].clear();
-    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"),
-                                             kExample3}
-                              << lineTwo;
+    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"), kExample3} << lineTwo;
+    // clang-format on
 }
 
 void tst_frmMain::earlyEndKeepsFrameCaption()
@@ -626,8 +595,10 @@ void tst_frmMain::exportWritesTableAndSaysWhere_data()
 {
     QTest::addColumn<bool>("decodeFirst");
     QTest::addColumn<QString>("heading");
+    // clang-format off
     QTest::newRow("after a pass") << true << "AMD Athlon XP";
     QTest::newRow("before any pass") << false << "[ Waiting ]";
+    // clang-format on
 }
 
 void tst_frmMain::realPartFollowsEachCheck_data()
@@ -636,37 +607,16 @@ void tst_frmMain::realPartFollowsEachCheck_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("tables and part agree")
-        << QStringList{kExample1, kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, "
-                 "512 KB L2), read from its part number"});
+    // clang-format off
+    QTest::newRow("tables and part agree") << QStringList{kExample1, kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2), read from its part number"});
     // The marking tables have no clock for a 2600+ Barton; the part runs at 1917 MHz.
-    QTest::newRow("tables without a clock")
-        << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, "
-                 "512 KB L2), read from its part number",
-                 "Working frequency: the marking tables say Unsupported Chip, this part runs "
-                 "at 1917 MHz",
-                 "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
+    QTest::newRow("tables without a clock") << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, 512 KB L2), read from its part number", "Working frequency: the marking tables say Unsupported Chip, this part runs at 1917 MHz", "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
     // Line 1 does not tell Thoroughbred A from B; the stepping's last letter does, for both.
-    QTest::newRow("two cores, narrowed by the stepping")
-        << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, "
-                 "256 KB L2), a known part"});
+    QTest::newRow("two cores, narrowed by the stepping") << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB L2), a known part"});
     // The tables decline an Athlon MP with a message; the real part comes after it.
-    QTest::newRow("declined by the tables")
-        << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()}
-        << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk"
-        << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, "
-                 "256 KB L2), a known part",
-                 "Core: the marking tables say nothing, this part is a Palomino",
-                 "Working frequency: the marking tables say nothing, this part runs at 1667 MHz",
-                 "Multiplier: the marking tables say nothing, this part's is 12.5",
-                 "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz",
-                 "L2 Cache: the marking tables say nothing, this part has 256 KB"});
-    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()}
-                               << "Error! CPU Identification String not found.. Aborting"
-                               << list({"Real part: not known"});
+    QTest::newRow("declined by the tables") << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()} << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk" << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, 256 KB L2), a known part", "Core: the marking tables say nothing, this part is a Palomino", "Working frequency: the marking tables say nothing, this part runs at 1667 MHz", "Multiplier: the marking tables say nothing, this part's is 12.5", "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz", "L2 Cache: the marking tables say nothing, this part has 256 KB"});
+    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()} << "Error! CPU Identification String not found.. Aborting" << list({"Real part: not known"});
+    // clang-format on
 }
 
 void tst_frmMain::realPartFollowsEachCheck()
@@ -769,9 +719,11 @@ void tst_frmMain::exportFromInstalledCopy_data()
 {
     QTest::addColumn<bool>("programWritable");
     QTest::addColumn<bool>("documentsPossible");
+    // clang-format off
     QTest::newRow("run from a folder it may write: kept") << true << true;
     QTest::newRow("installed where it may not write: documents") << false << true;
     QTest::newRow("no documents folder possible either") << false << false;
+    // clang-format on
 }
 
 // An installed copy cannot write beside itself; the export then goes to the user's documents
