@@ -4,6 +4,7 @@
 #include "CsvResultWriter.h"
 #include "FieldTable.h"
 #include "PartTable.h"
+#include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // `tallisk-decode --csv`: the shape of the file, the cells that must not become formulas, and
 // the values, compared cell by cell with the same records' JSON output.
@@ -104,8 +106,7 @@ static QString expectedCell(const QJsonValue& value)
 
 void tst_CsvOutput::cell_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("cell");
+    addColumns<QString, QByteArray>({"text", "cell"});
 
     // clang-format off
     QTest::newRow("plain") << QStringLiteral("AXDA2500DKV4D") << QByteArray("AXDA2500DKV4D");
@@ -219,8 +220,7 @@ static QByteArray generatedRecords(int count)
 
 void tst_CsvOutput::matchesJson_data()
 {
-    QTest::addColumn<QByteArray>("records");
-    QTest::addColumn<bool>("identify");
+    addColumns<QByteArray, bool>({"records", "identify"});
 
     const QByteArray hostile = "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\n"
                                "=HYPERLINK(\"http://x\",\"y\")\t+1\t-AXDA\n"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
 #include "DecodeCommand.h"
+#include "TestSupport.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <cstring>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_DecodeCommand : public QObject
 {
@@ -150,10 +152,7 @@ void tst_DecodeCommand::textOutput()
 
 void tst_DecodeCommand::exitStatusAndMessages_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("err");
-    QTest::addColumn<QByteArray>("firstLine");
+    addColumns<QStringList, int, QByteArray, QByteArray>({"lines", "status", "err", "firstLine"});
 
     // clang-format off
     QTest::newRow("unsupported chip") << QStringList{QStringLiteral("AMSN2000DKT3C")} << EXIT_FAILURE << QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n") << QByteArray("[ Waiting ]");
@@ -214,8 +213,7 @@ void tst_DecodeCommand::jsonOutput()
 
 void tst_DecodeCommand::usageErrors_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("problem");
+    addColumns<QStringList, QByteArray>({"arguments", "problem"});
 
     // clang-format off
     QTest::newRow("no line") << QStringList() << QByteArray("missing LINE1");
@@ -360,8 +358,7 @@ void tst_DecodeCommand::batchFileMissing()
 
 void tst_DecodeCommand::identifyAddsOneLine_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QByteArray>("identified");
+    addColumns<QStringList, QByteArray>({"lines", "identified"});
     // How standard error goes on after the pass's messages: the closest part first.
     QTest::addColumn<QByteArray>("hint");
 
@@ -508,10 +505,9 @@ static QByteArray manyRecords(int count)
 
 void tst_DecodeCommand::lostOutput_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<qint64>("capacity");
-    QTest::addColumn<QByteArray>("messages"); // what the pass itself shows first
+    // messages: what the pass itself shows first
+    addColumns<QStringList, QByteArray, qint64, QByteArray>(
+        {"arguments", "input", "capacity", "messages"});
 
     const QByteArray declined = "There was an error with the string you entered - Please revise "
                                 "it.\r\n\r\nDid you mean 'AXDA' or 'AX' instead?\n";
@@ -553,8 +549,7 @@ void tst_DecodeCommand::lostOutput()
 
 void tst_DecodeCommand::fullDevice_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("input");
+    addColumns<QStringList, QByteArray>({"arguments", "input"});
 
     // clang-format off
     QTest::newRow("text") << kExample << QByteArray();

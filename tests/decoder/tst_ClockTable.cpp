@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockTable.h"
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 
 #include <QLocale>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_ClockTable : public QObject
 {
@@ -40,12 +42,8 @@ static std::pair<QString, QString> clock(const QString& model, const QString& co
 // Every row of the rated chips' sub-tables, and the ways a sub-table is missed.
 void tst_ClockTable::ratedChips_data()
 {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<QString>("fsb");
-    QTest::addColumn<QString>("rating");
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("multiplier");
+    addColumns<QString, QString, QString, QString, QString, QString>(
+        {"model", "core", "fsb", "rating", "frequency", "multiplier"});
 
     const auto row = [](const char* model, const char* core, const char* fsb, const char* rating,
                         const char* frequency, const char* multiplier) {
@@ -107,9 +105,7 @@ void tst_ClockTable::ratedChips()
 
 void tst_ClockTable::clockRatedMultiplier_data()
 {
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("fsb");
-    QTest::addColumn<QString>("multiplier");
+    addColumns<QString, QString, QString>({"frequency", "fsb", "multiplier"});
 
     // clang-format off
     QTest::newRow("1400 at 266") << QStringLiteral("1400") << QStringLiteral("266MHz") << QStringLiteral("10.5");

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
 #include "HtmlTable.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Input no one types on purpose, from the decode pass to the exported table: very long lines,
 // control characters, lone surrogates as a paste can bring them, and characters outside the
@@ -75,11 +77,9 @@ void tst_HostileInput::longLinesDecode()
 
 void tst_HostileInput::oddCharactersReachTheExport_data()
 {
-    QTest::addColumn<QString>("line3");
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("batch");
-    QTest::addColumn<QByteArray>("steppingCell"); // as the export writes it
-    QTest::addColumn<QByteArray>("batchCell");
+    // steppingCell: as the export writes it
+    addColumns<QString, QString, QString, QByteArray, QByteArray>(
+        {"line3", "stepping", "batch", "steppingCell", "batchCell"});
 
     const QString emoji = QStringLiteral("\U0001F600");
     const QChar high(0xD800);

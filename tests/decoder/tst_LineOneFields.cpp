@@ -4,12 +4,14 @@
 #include "DecodeTestSupport.h"
 #include "FamilyTable.h"
 #include "LineOneFields.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 #include <utility>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 Q_DECLARE_METATYPE(tallisk::Field)
 
@@ -43,8 +45,7 @@ static DecodeRecord decodeLineOne(const QString& line1, bool withCore)
 
 void tst_LineOneFields::fieldCodes_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("fields");
+    addColumns<QString, QString>({"line1", "fields"});
 
     // clang-format off
     QTest::newRow("clock-rated Athlon") << QStringLiteral("A1000AMT3C") << QStringLiteral("performance_rating=N/A | working_frequency=1000 | package_type=CPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
@@ -71,9 +72,7 @@ void tst_LineOneFields::fieldCodes()
 // that is not in the table.
 void tst_LineOneFields::codeTables_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("text");
+    addColumns<QString, Field, QString>({"line1", "field", "text"});
 
     using Codes = std::initializer_list<std::pair<char, const char16_t*>>;
     const auto table = [](const char* line, Field field, Codes codes) {
@@ -100,9 +99,7 @@ void tst_LineOneFields::codeTables()
 
 void tst_LineOneFields::coreRules_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<QString>("model");
+    addColumns<QString, QString, QString>({"line1", "core", "model"});
 
     // clang-format off
     QTest::newRow("AXDA 512KB Barton") << QStringLiteral("AXDA2500DKV4D") << QStringLiteral("Barton") << QStringLiteral("10");

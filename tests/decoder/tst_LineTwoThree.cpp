@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Lines 2 and 3 through whole passes; line 1 picks the model-number group.
 class tst_LineTwoThree : public QObject
@@ -63,12 +65,9 @@ static QString join(std::initializer_list<QString> parts)
 
 void tst_LineTwoThree::lines_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("line2");
-    QTest::addColumn<QString>("line3");
-    QTest::addColumn<QString>("fields"); // every non-empty field
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("completed");
+    // fields: every non-empty field
+    addColumns<QString, QString, QString, QString, QStringList, bool>(
+        {"line1", "line2", "line3", "fields", "messages", "completed"});
 
     const QString worked2 = QStringLiteral("ABCDEFG18HIJ1234");
     const QString worked3 = QStringLiteral("JIUHB0312XPMW");
@@ -129,8 +128,7 @@ void tst_LineTwoThree::lines()
 
 void tst_LineTwoThree::thoroughbredSuffixes_data()
 {
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("core");
+    addColumns<QString, QString>({"stepping", "core"});
 
     // clang-format off
     QTest::newRow("AIUHA") << QStringLiteral("AIUHA") << QStringLiteral("Thoroughbred A High end");

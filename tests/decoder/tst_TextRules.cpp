@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 #include "TextRules.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_TextRules : public QObject
 {
@@ -24,12 +26,8 @@ static const QString kLoneHigh = QString(QChar(0xD83D));
 
 void tst_TextRules::positions_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qsizetype>("length");
-    QTest::addColumn<QString>("at3");
-    QTest::addColumn<QString>("mid2x3");
-    QTest::addColumn<QString>("left2");
-    QTest::addColumn<QString>("right2");
+    addColumns<QString, qsizetype, QString, QString, QString, QString>(
+        {"text", "length", "at3", "mid2x3", "left2", "right2"});
 
     // clang-format off
     QTest::newRow("ascii") << QStringLiteral("ABCDE") << qsizetype(5) << QStringLiteral("C") << QStringLiteral("BCD") << QStringLiteral("AB") << QStringLiteral("DE");
@@ -67,9 +65,7 @@ void tst_TextRules::positions()
 // Each text through both tests: isDigit wants exactly one of 0-9, isNumeric a plain number.
 void tst_TextRules::classify_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("digit");
-    QTest::addColumn<bool>("numeric");
+    addColumns<QString, bool, bool>({"text", "digit", "numeric"});
 
     const auto row = [](const char* tag, const QString& text, bool digit, bool numeric) {
         QTest::newRow(tag) << text << digit << numeric;

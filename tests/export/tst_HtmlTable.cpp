@@ -3,11 +3,13 @@
 #include "DecodeRecord.h"
 #include "HtmlTable.h"
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 
 #include <QByteArrayList>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
 
@@ -117,8 +119,7 @@ void HtmlTableTest::workedExample()
 
 void HtmlTableTest::lineEndsAndCount_data()
 {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("text");
+    addColumns<QString, QString>({"caption", "text"});
 
     // clang-format off
     QTest::newRow("empty record") << QString::fromLatin1(kWaitingCaption) << QString();
@@ -154,8 +155,7 @@ void HtmlTableTest::beforeAnyPass()
 
 void HtmlTableTest::fieldText_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
+    addColumns<QString, QByteArray>({"text", "bytes"});
 
     // clang-format off
     QTest::newRow("ampersand") << QStringLiteral("A&B") << QByteArray("A&amp;B");

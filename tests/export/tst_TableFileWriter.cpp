@@ -4,6 +4,7 @@
 #include "ExportPlaces.h"
 #include "HtmlTable.h"
 #include "TableFileWriter.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
 
@@ -179,8 +181,7 @@ private Q_SLOTS:
 
 void TableFileWriterTest::tablePath_data()
 {
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("path");
+    addColumns<QString, QString>({"directory", "path"});
 
 #ifdef Q_OS_WIN
     // clang-format off
@@ -213,9 +214,8 @@ void TableFileWriterTest::programDirectory()
 
 void TableFileWriterTest::exportDirectory_data()
 {
-    QTest::addColumn<ProgramDirectory>("program");
-    QTest::addColumn<bool>("documentsPossible");
-    QTest::addColumn<bool>("toDocuments"); // else to the program's directory; empty if neither
+    // toDocuments: else to the program's directory; empty if neither
+    addColumns<ProgramDirectory, bool, bool>({"program", "documentsPossible", "toDocuments"});
 
     // clang-format off
     QTest::newRow("writable program directory is kept") << ProgramDirectory::Writable << true << false;
@@ -303,10 +303,9 @@ void TableFileWriterTest::writes()
 
 void TableFileWriterTest::failures_data()
 {
-    QTest::addColumn<Failure>("failure");
-    QTest::addColumn<bool>("hasPrevious");
-    QTest::addColumn<qint64>("failAfter"); // Injected only
-    QTest::addColumn<int>("reason");       // errno the message must give; 0: any reason
+    // failAfter: Injected only
+    // reason: errno the message must give; 0: any reason
+    addColumns<Failure, bool, qint64, int>({"failure", "hasPrevious", "failAfter", "reason"});
 
     const qint64 size = exampleBytes().size();
     // clang-format off

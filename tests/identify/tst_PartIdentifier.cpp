@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentifier.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The one entry point: a line read as people type it, the known part before the reader, and
 // the stepping code that tells Thoroughbred A from B.
@@ -26,8 +28,7 @@ private Q_SLOTS:
 
 void tst_PartIdentifier::sameAnswerHoweverTyped_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("part");
+    addColumns<QString, QString>({"typed", "part"});
 
     auto row = [](const char* tag, const QString& typed, const char* part) {
         QTest::newRow(tag) << typed << QString::fromLatin1(part);
@@ -89,8 +90,7 @@ void tst_PartIdentifier::notKnown()
 
 void tst_PartIdentifier::basisOfTheAnswer_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("basis");
+    addColumns<QString, QString>({"line", "basis"});
     // clang-format off
     QTest::newRow("a row of the table") << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
     QTest::newRow("read by its layout") << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
@@ -112,9 +112,7 @@ void tst_PartIdentifier::basisOfTheAnswer()
 // As the decoder reads the stepping: its last character, exactly A or B.
 void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("core");
+    addColumns<QString, QString, QString>({"line", "stepping", "core"});
 
     const QString both = QStringLiteral("Thoroughbred A or Thoroughbred B");
     auto row = [](const char* tag, const char* line, const char* stepping, const QString& core) {

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentity.h"
+#include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The two ways an identity is shown: the JSON object of the command and the one-line summary.
 class tst_PartIdentity : public QObject
@@ -91,8 +93,7 @@ void tst_PartIdentity::jsonNumbersAndNulls()
 
 void tst_PartIdentity::summary_data()
 {
-    QTest::addColumn<PartIdentity>("identity");
-    QTest::addColumn<QString>("expected");
+    addColumns<PartIdentity, QString>({"identity", "expected"});
 
     const PartIdentity full = barton3200();
     // clang-format off

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartNumberReader.h"
 #include "SourceList.h"
+#include "TestSupport.h"
 #include "TsvReader.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The part-number reader: each layout read whole, every letter of its tables read to its value,
 // and everything outside the tables refused. Then the loader, on small tables of its own.
@@ -179,17 +181,11 @@ Q_DECLARE_METATYPE(SmallTables)
 
 void tst_PartNumberReader::readsEachLayout_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<int>("clock");
-    QTest::addColumn<int>("fsb");
-    QTest::addColumn<double>("multiplier");
-    QTest::addColumn<int>("l2");
-    QTest::addColumn<double>("vcore");    // 0 for unknown
-    QTest::addColumn<int>("temperature"); // 0 for unknown
-    QTest::addColumn<QString>("package");
-    QTest::addColumn<QString>("socket");
+    // vcore: 0 for unknown
+    // temperature: 0 for unknown
+    addColumns<QString, QString, QString, int, int, double, int, double, int, QString, QString>(
+        {"line", "name", "core", "clock", "fsb", "multiplier", "l2", "vcore", "temperature",
+         "package", "socket"});
 
     auto row = [](const char* line, const char* name, const char* core, int clock, int fsb,
                   double multiplier, int l2, double vcore, int temperature, const char* package,
@@ -375,8 +371,7 @@ void tst_PartNumberReader::coresNarrowByLettersAndRatings()
 
 void tst_PartNumberReader::loaderRefusesMalformedTables_data()
 {
-    QTest::addColumn<SmallTables>("tables");
-    QTest::addColumn<QString>("error");
+    addColumns<SmallTables, QString>({"tables", "error"});
 
     auto layouts = [](const char* tag, const QString& from, const QString& to, const char* error) {
         SmallTables t;

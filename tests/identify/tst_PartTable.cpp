@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartTable.h"
 #include "SourceList.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Looking a line 1 up: exact matches only, hints for near misses, and a loader that refuses
 // a malformed table instead of dropping rows.
@@ -48,15 +50,8 @@ static const QString kGoodRow = QStringLiteral("AXDA3200DKV4E\tAMD Athlon XP 320
 
 void tst_PartTable::identifiesSamplePerFamily_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<int>("clock");
-    QTest::addColumn<int>("fsb");
-    QTest::addColumn<double>("multiplier");
-    QTest::addColumn<int>("l2");
-    QTest::addColumn<QString>("socket");
+    addColumns<QString, QString, QString, QString, int, int, double, int, QString>(
+        {"line1", "name", "family", "core", "clock", "fsb", "multiplier", "l2", "socket"});
 
     auto row = [](const char* line, const char* name, const char* family, const char* core,
                   int clock, int fsb, double multiplier, int l2, const char* socket) {
@@ -135,10 +130,11 @@ void tst_PartTable::notKnown()
 
 void tst_PartTable::suggestions_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QStringList>("expected"); // the whole list, when `includes` is empty
-    QTest::addColumn<QString>("includes");     // a part the list must hold
-    QTest::addColumn<bool>("includedFirst");   // ... as its best hint
+    // expected: the whole list, when `includes` is empty
+    // includes: a part the list must hold
+    // includedFirst: ... as its best hint
+    addColumns<QString, QStringList, QString, bool>(
+        {"line1", "expected", "includes", "includedFirst"});
 
     auto exactly = [](const char* tag, const QString& line, const QStringList& parts) {
         QTest::newRow(tag) << line << parts << QString() << false;
@@ -218,8 +214,7 @@ void tst_PartTable::loadsWellFormedText()
 
 void tst_PartTable::loaderRefusesMalformedText_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("error");
+    addColumns<QString, QString>({"text", "error"});
 
     auto withCell = [](int column, const QString& value) {
         QStringList cells = kGoodRow.chopped(1).split(u'\t');
@@ -277,8 +272,7 @@ void tst_PartTable::loaderRefusesMalformedText()
 
 void tst_PartTable::sourceListRefusesMalformedText_data()
 {
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<QString>("error");
+    addColumns<QString, QString>({"rows", "error"});
     // clang-format off
     QTest::newRow("id twice") << QStringLiteral("T1\tA\t\tx\nT1\tB\t\ty\n") << QStringLiteral("line 3: the id 'T1' is given twice");
     QTest::newRow("blank in id") << QStringLiteral("T 1\tA\t\tx\n") << QStringLiteral("line 2: the id 'T 1' holds a blank");

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -24,6 +26,8 @@ private Q_SLOTS:
     void themeIconsEnlargeWholePixels_data();
     void themeIconsEnlargeWholePixels();
 };
+
+using tallisk::test::addColumns;
 
 namespace {
 
@@ -72,8 +76,7 @@ bool hasColour(const QImage& image, QRgb colour)
 
 void tst_Artwork::pixelMapsUseTheSixteenColours_data()
 {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("lettered");
+    addColumns<int, bool>({"size", "lettered"});
     QTest::newRow("16 x 16, the arrow alone") << 16 << false;
     QTest::newRow("32 x 32, arrow and name") << 32 << true;
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 #include "frmAbout.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_frmAbout : public QObject
 {
@@ -94,9 +96,7 @@ void tst_frmAbout::titleIsLargeBoldBlack()
 
 void tst_frmAbout::controlsSitWhereDesigned_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("geometry");
+    addColumns<QString, QString, QRect>({"name", "container", "geometry"});
 
     // clang-format off
     QTest::newRow("picIcon") << "picIcon" << "frmAbout" << QRect(8, 8, 36, 36);
@@ -168,8 +168,8 @@ void tst_frmAbout::okHasTheFocusAndIsDefault()
 
 void tst_frmAbout::hiddenSpotSmiles_data()
 {
-    QTest::addColumn<QPoint>("pos"); // in the window, where the picture box starts at 8, 8
-    QTest::addColumn<QString>("caption");
+    // pos: in the window, where the picture box starts at 8, 8
+    addColumns<QPoint, QString>({"pos", "caption"});
 
     const QString three = QStringLiteral("About Tallisk :) :) :)");
     // clang-format off

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -30,6 +31,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
 
@@ -197,10 +199,7 @@ void tst_frmMain::cleanup()
 
 void tst_frmMain::controlsSitWhereDesigned_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
+    addColumns<QString, QString, QString, QRect>({"name", "container", "caption", "geometry"});
 
     // clang-format off
     // Pixels at 96 dpi: the designed twips divided by fifteen.
@@ -243,9 +242,7 @@ void tst_frmMain::controlsSitWhereDesigned()
 
 void tst_frmMain::resultRowsFollowTheFieldOrder_data()
 {
-    QTest::addColumn<QString>("captionLabel");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("row");
+    addColumns<QString, QString, int>({"captionLabel", "caption", "row"});
 
     const QStringList captionLabels =
         list({"lblInfoCore", "lblInfoCPUCore", "lblInfoPerfRating", "lblInfoWorkingFreq",
@@ -408,8 +405,7 @@ void tst_frmMain::tabVisitsBoxesThenExportThenCheck()
 
 void tst_frmMain::enterAndEscPressNothing_data()
 {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
+    addColumns<QString, int>({"focus", "key"});
     for (const char* focus : {"Text1", "Text2", "Text3", "Command2", "Command3"}) {
         QTest::addRow("Return in %s", focus) << focus << int(Qt::Key_Return);
         QTest::addRow("Enter in %s", focus) << focus << int(Qt::Key_Enter);
@@ -485,8 +481,7 @@ void tst_frmMain::typingChangesNoResult()
 
 void tst_frmMain::decoderMessages_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("text");
+    addColumns<QStringList, QString>({"lines", "text"});
 
     const QString letters = QStringLiteral(
         "\r\n\r\nA mistake was made with the first several letters of text in code one");
@@ -559,8 +554,8 @@ void tst_frmMain::midPassBoxSeesEarlierFields()
 
 void tst_frmMain::earlyEndKeepsFrameCaption_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("kept"); // results still shown after the early end
+    // kept: results still shown after the early end
+    addColumns<QStringList, QStringList>({"lines", "kept"});
 
     const QStringList none(17, QString());
     // clang-format off
@@ -593,8 +588,7 @@ void tst_frmMain::earlyEndKeepsFrameCaption()
 
 void tst_frmMain::exportWritesTableAndSaysWhere_data()
 {
-    QTest::addColumn<bool>("decodeFirst");
-    QTest::addColumn<QString>("heading");
+    addColumns<bool, QString>({"decodeFirst", "heading"});
     // clang-format off
     QTest::newRow("after a pass") << true << "AMD Athlon XP";
     QTest::newRow("before any pass") << false << "[ Waiting ]";
@@ -603,9 +597,7 @@ void tst_frmMain::exportWritesTableAndSaysWhere_data()
 
 void tst_frmMain::realPartFollowsEachCheck_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("shown");
+    addColumns<QStringList, QString, QStringList>({"lines", "message", "shown"});
 
     // clang-format off
     QTest::newRow("tables and part agree") << QStringList{kExample1, kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2), read from its part number"});
@@ -717,8 +709,7 @@ void tst_frmMain::exportFailureSaysOnlyUnexpectedError()
 
 void tst_frmMain::exportFromInstalledCopy_data()
 {
-    QTest::addColumn<bool>("programWritable");
-    QTest::addColumn<bool>("documentsPossible");
+    addColumns<bool, bool>({"programWritable", "documentsPossible"});
     // clang-format off
     QTest::newRow("run from a folder it may write: kept") << true << true;
     QTest::newRow("installed where it may not write: documents") << false << true;
@@ -843,8 +834,7 @@ void tst_frmMain::reportBugFailureToLaunch()
 
 void tst_frmMain::exitEndsWithoutPrompt_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<bool>("closeBox");
+    addColumns<QString, bool>({"before", "closeBox"});
     for (const char* before : {"nothing", "check", "export"}) {
         QTest::addRow("File, Exit after %s", before) << before << false;
         QTest::addRow("close box after %s", before) << before << true;
