@@ -45,21 +45,7 @@ static DecodeRecord decodeLineOne(const QString& line1, bool withCore)
 
 void tst_LineOneFields::fieldCodes_data()
 {
-    addColumns<QString, QString>({"line1", "fields"});
-
-    // clang-format off
-    QTest::newRow("clock-rated Athlon") << QStringLiteral("A1000AMT3C") << QStringLiteral("performance_rating=N/A | working_frequency=1000 | package_type=CPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
-    QTest::newRow("three rating digits, the letter after is the package") << QStringLiteral("D700AUT1B") << QStringLiteral("performance_rating=N/A | working_frequency=700 | package_type=CPGA | operating_voltage=1.60v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz");
-    QTest::newRow("AX prefix of two") << QStringLiteral("AX1800DMT3C") << QStringLiteral("performance_rating=1800+ | package_type=OPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
-    QTest::newRow("nothing after the digits") << QStringLiteral("AXDA2500") << QStringLiteral("performance_rating=2500+");
-    QTest::newRow("three digits and the end") << QStringLiteral("AXDA250") << QStringLiteral("performance_rating=250+");
-    QTest::newRow("rating group taken unchanged") << QStringLiteral("A1X00AMT3C") << QStringLiteral("performance_rating=N/A | working_frequency=1X00 | package_type=CPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
-    QTest::newRow("lower-case codes are not in the tables") << QStringLiteral("AXDA2500dkv4d") << QStringLiteral("performance_rating=2500+ | l1_cache=128KB | l2_cache=512KB");
-    QTest::newRow("cache digit 0 and 6 leave both caches blank") << QStringLiteral("AXDA2500DKV0D") << QStringLiteral("performance_rating=2500+ | package_type=OPGA | operating_voltage=1.65v | operating_temperature=85\u00B0C | fsb_frequency=333MHz");
-    QTest::newRow("worked example; characters after the bus letter are not read") << QStringLiteral("AXDA2500DKV4DZZZ<&>") << QStringLiteral("performance_rating=2500+ | package_type=OPGA | operating_voltage=1.65v | operating_temperature=85\u00B0C | l1_cache=128KB | l2_cache=512KB | fsb_frequency=333MHz");
-    QTest::newRow("a wide character is one position") << QStringLiteral("AXDA2500\U0001F600KV4D") << QStringLiteral("performance_rating=2500+ | operating_voltage=1.65v | operating_temperature=85\u00B0C | l1_cache=128KB | l2_cache=512KB | fsb_frequency=333MHz");
-    QTest::newRow("an accented letter is one position") << QStringLiteral("D700\u00E9UT1B") << QStringLiteral("performance_rating=N/A | working_frequency=700 | operating_voltage=1.60v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz");
-    // clang-format on
+    addTsvRows<QString, QString>("field-codes.tsv");
 }
 
 void tst_LineOneFields::fieldCodes()

@@ -128,16 +128,7 @@ void tst_LineTwoThree::lines()
 
 void tst_LineTwoThree::thoroughbredSuffixes_data()
 {
-    addColumns<QString, QString>({"stepping", "core"});
-
-    // clang-format off
-    QTest::newRow("AIUHA") << QStringLiteral("AIUHA") << QStringLiteral("Thoroughbred A High end");
-    QTest::newRow("KIUHB") << QStringLiteral("KIUHB") << QStringLiteral("Thoroughbred B");
-    QTest::newRow("JIUHC") << QStringLiteral("JIUHC") << QStringLiteral("Thoroughbred Low end");
-    QTest::newRow("lower case") << QStringLiteral("aiuhb") << QStringLiteral("Thoroughbred");
-    QTest::newRow("one letter J") << QStringLiteral("J") << QStringLiteral("Thoroughbred Low end");
-    QTest::newRow("no stepping") << QStringLiteral("ABCDEFGH") << QStringLiteral("Thoroughbred");
-    // clang-format on
+    addTsvRows<QString, QString>("thoroughbred-steppings.tsv");
 }
 
 void tst_LineTwoThree::thoroughbredSuffixes()

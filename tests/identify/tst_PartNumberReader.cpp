@@ -305,30 +305,7 @@ void tst_PartNumberReader::unknownLetterIsNotKnown()
 
 void tst_PartNumberReader::outsideTheLayoutIsNotKnown_data()
 {
-    QTest::addColumn<QString>("line");
-    // clang-format off
-    QTest::newRow("rating outside the table") << QStringLiteral("AXDA3300DKV4D");
-    QTest::newRow("rating on another bus") << QStringLiteral("AXDA2500DKV4C");
-    QTest::newRow("clock outside the table") << QStringLiteral("A1250AMS3C");
-    QTest::newRow("Slot A 1000 in four digits") << QStringLiteral("K71000MNR53B");
-    QTest::newRow("too few digits") << QStringLiteral("A800AMT3B");
-    QTest::newRow("five digits") << QStringLiteral("AXDA02800DKV4D");
-    QTest::newRow("letter missing") << QStringLiteral("AXDA2800DKV4");
-    QTest::newRow("letter too many") << QStringLiteral("AXDA2800DKV4DD");
-    QTest::newRow("revision letter on Socket A") << QStringLiteral("AXDA2800DKV4D A");
-    QTest::newRow("two revision letters") << QStringLiteral("K7700MTR51B AB");
-    QTest::newRow("unknown revision letter") << QStringLiteral("K7700MTR51B Z");
-    QTest::newRow("blank inside") << QStringLiteral("AXDA2800 DKV4D");
-    QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
-    QTest::newRow("rating the core never had") << QStringLiteral("AXDA1500DLT3C");
-    QTest::newRow("clock the core never had") << QStringLiteral("D1000AUT1B");
-    QTest::newRow("clock of another core") << QStringLiteral("DHD600AMT1B");
-    QTest::newRow("no digits") << QStringLiteral("AXDADKV4D");
-    QTest::newRow("prefix only") << QStringLiteral("AXDA");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("unknown prefix") << QStringLiteral("SDC2800DUT3D");
-    QTest::newRow("digit of another script") << QStringLiteral("AXDA28٠0DKV4D");
-    // clang-format on
+    addTsvRows<QString>("outside-the-layouts.tsv");
 }
 
 void tst_PartNumberReader::outsideTheLayoutIsNotKnown()

@@ -100,26 +100,7 @@ void tst_PartTable::identifiesSamplePerFamily()
 
 void tst_PartTable::notKnown_data()
 {
-    QTest::addColumn<QString>("line1");
-    // clang-format off
-    QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
-    QTest::newRow("one letter lower") << QStringLiteral("AXDA2800DKv4D");
-    QTest::newRow("truncated") << QStringLiteral("AXDA2800DKV4");
-    QTest::newRow("rating only") << QStringLiteral("AXDA2800");
-    QTest::newRow("unknown suffix") << QStringLiteral("AXDA2800DKV4DX");
-    QTest::newRow("unknown bus letter") << QStringLiteral("AXDA2800DKV4F");
-    QTest::newRow("unknown rating") << QStringLiteral("AXDA2700DKV4D");
-    QTest::newRow("leading blank") << QStringLiteral(" AXDA2800DKV4D");
-    QTest::newRow("trailing blank") << QStringLiteral("AXDA2800DKV4D ");
-    QTest::newRow("trailing tab") << QStringLiteral("AXDA2800DKV4D\t");
-    QTest::newRow("maker in front") << QStringLiteral("AMD-K7700MTR51B A");
-    QTest::newRow("no revision letter") << QStringLiteral("K7700MTR51B");
-    QTest::newRow("two blanks before it") << QStringLiteral("K7700MTR51B  A");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("header word") << QStringLiteral("part");
-    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ2800DKV4D");
-    QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
-    // clang-format on
+    addTsvRows<QString>("not-known-parts.tsv");
 }
 
 void tst_PartTable::notKnown()
@@ -272,13 +253,7 @@ void tst_PartTable::loaderRefusesMalformedText()
 
 void tst_PartTable::sourceListRefusesMalformedText_data()
 {
-    addColumns<QString, QString>({"rows", "error"});
-    // clang-format off
-    QTest::newRow("id twice") << QStringLiteral("T1\tA\t\tx\nT1\tB\t\ty\n") << QStringLiteral("line 3: the id 'T1' is given twice");
-    QTest::newRow("blank in id") << QStringLiteral("T 1\tA\t\tx\n") << QStringLiteral("line 2: the id 'T 1' holds a blank");
-    QTest::newRow("no title") << QStringLiteral("T1\t\t\tx\n") << QStringLiteral("line 2: column title is empty");
-    QTest::newRow("nothing it gave") << QStringLiteral("T1\tA\thttps://example.org\t\n") << QStringLiteral("line 2: column gave is empty");
-    // clang-format on
+    addTsvRows<QString, QString>("malformed-source-lists.tsv");
 }
 
 void tst_PartTable::sourceListRefusesMalformedText()
