@@ -14,6 +14,20 @@
 
 namespace tallisk::test {
 
+// QFETCH as an expression, for a value used once.
+template <typename T> T fetch(const char* name)
+{
+    return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
+}
+
+// Writes `bytes` to the file at `path`, replacing it; whether all of them reached it.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size() && file.flush();
+}
+
 // A data table's columns in one line: addColumns<QString, int>({"line", "clock"}) declares the
 // column "line" of type QString, then "clock" of type int.
 template <typename... Types> void addColumns(const std::array<const char*, sizeof...(Types)>& names)

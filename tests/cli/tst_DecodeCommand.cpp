@@ -273,16 +273,14 @@ void tst_DecodeCommand::htmlExportFailureKeepsFile()
     QVERIFY(dir.isValid());
     // A directory path that runs through a regular file cannot be written, even by root.
     const QString blocker = dir.filePath(QStringLiteral("file"));
-    QFile block(blocker);
-    QVERIFY(block.open(QIODevice::WriteOnly));
-    block.write("previous");
-    block.close();
+    QVERIFY(writeFile(blocker, "previous"));
     const QString path = blocker + QStringLiteral("/out.htm");
     const Run result = run(QStringList{QStringLiteral("--html"), path} + kExample);
     QCOMPARE(result.status, DecodeCommand::kUsageError);
     QVERIFY2(result.err.startsWith("tallisk-decode: ") && result.err.contains(path.toUtf8()),
              result.err.constData());
     QCOMPARE(result.err.count('\n'), 1);
+    QFile block(blocker);
     QVERIFY(block.open(QIODevice::ReadOnly));
     QCOMPARE(block.readAll(), QByteArray("previous"));
 }
@@ -292,15 +290,12 @@ void tst_DecodeCommand::batch()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("codes.tsv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
-               "\xC3\x28\tbad\n"                                    // invalid UTF-8
-               "a\tb\tc\td\n"                                       // four fields
-               "\n"                                                 // an empty record
-               "D700AUT1B\n"                                        // fewer fields
-               "AX1800DMT3C\tAGOGA0227TPDW");                       // no final line end
-    file.close();
+    QVERIFY(writeFile(path, "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
+                            "\xC3\x28\tbad\n"                                    // invalid UTF-8
+                            "a\tb\tc\td\n"                                       // four fields
+                            "\n"                                                 // an empty record
+                            "D700AUT1B\n"                                        // fewer fields
+                            "AX1800DMT3C\tAGOGA0227TPDW")); // no final line end
 
     const Run result = run({QStringLiteral("--batch"), path});
     QCOMPARE(result.status, EXIT_SUCCESS);
@@ -601,10 +596,7 @@ void tst_DecodeCommand::closedPipe()
     QVERIFY(dir.isValid());
     const QString input = dir.filePath(QStringLiteral("codes.tsv"));
     const QString errors = dir.filePath(QStringLiteral("errors.txt"));
-    QFile file(input);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(manyRecords(20000)); // megabytes of output, far beyond a pipe's buffer
-    file.close();
+    QVERIFY(writeFile(input, manyRecords(20000))); // megabytes of output, beyond a pipe's buffer
 
     QProcess shell;
     shell.start(QStringLiteral("bash"),

@@ -105,25 +105,7 @@ void tst_ClockTable::ratedChips()
 
 void tst_ClockTable::clockRatedMultiplier_data()
 {
-    addColumns<QString, QString, QString>({"frequency", "fsb", "multiplier"});
-
-    // clang-format off
-    QTest::newRow("1400 at 266") << QStringLiteral("1400") << QStringLiteral("266MHz") << QStringLiteral("10.5");
-    QTest::newRow("1000 at 266, 7.518 rounds down") << QStringLiteral("1000") << QStringLiteral("266MHz") << QStringLiteral("7.5");
-    QTest::newRow("950 at 200") << QStringLiteral("950") << QStringLiteral("200MHz") << QStringLiteral("9.5");
-    QTest::newRow("1005 at 200 is exactly 10.05, half up") << QStringLiteral("1005") << QStringLiteral("200MHz") << QStringLiteral("10.1");
-    QTest::newRow("1015 at 200 is exactly 10.15, half up") << QStringLiteral("1015") << QStringLiteral("200MHz") << QStringLiteral("10.2");
-    QTest::newRow("333 divides by 166.5") << QStringLiteral("1998") << QStringLiteral("333MHz") << QStringLiteral("12.0");
-    QTest::newRow("400 bus") << QStringLiteral("2200") << QStringLiteral("400MHz") << QStringLiteral("11.0");
-    QTest::newRow("below one has no leading zero") << QStringLiteral("40") << QStringLiteral("200MHz") << QStringLiteral(".4");
-    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("200MHz") << QStringLiteral(".0");
-    QTest::newRow("999.99 carries to 1000.0, no grouping") << QStringLiteral("99999") << QStringLiteral("200MHz") << QStringLiteral("1000.0");
-    QTest::newRow("decimal frequency") << QStringLiteral("1.25") << QStringLiteral("200MHz") << QStringLiteral(".0");
-    QTest::newRow("frequency not numeric") << QStringLiteral("1X00") << QStringLiteral("266MHz") << QStringLiteral("Error!");
-    QTest::newRow("empty bus") << QStringLiteral("1000") << QString() << QStringLiteral("Error!");
-    QTest::newRow("zero bus, no division by zero") << QStringLiteral("1000") << QStringLiteral("000MHz") << QStringLiteral("Error!");
-    QTest::newRow("empty frequency") << QString() << QStringLiteral("266MHz") << QStringLiteral("Error!");
-    // clang-format on
+    addTsvRows<QString, QString, QString>("clock-rated-multipliers.tsv");
 }
 
 void tst_ClockTable::clockRatedMultiplier()

@@ -29,12 +29,6 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
-bool writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
 QStringList entries(const QString& directory)
 {
     return QDir(directory).entryList(
@@ -234,7 +228,7 @@ void TableFileWriterTest::exportDirectory()
     QFETCH(bool, toDocuments);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(writeRaw(dir.filePath(QStringLiteral("file")), "a regular file"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "a regular file"));
 
     QString programDir = dir.filePath(QStringLiteral("program"));
     TmpfsMount mount(programDir);
@@ -247,10 +241,8 @@ void TableFileWriterTest::exportDirectory()
         if (const QString why = mount.mount(QStringLiteral("size=64k,ro")); !why.isEmpty())
             QSKIP(qPrintable(QStringLiteral("cannot mount a read-only tmpfs here: ") + why));
     }
-    const QString home =
-        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
-
-    test::ExportPlaces places(programDir, home);
+    test::ExportPlaces places(programDir,
+                              test::ExportPlaces::homeIn(dir.path(), documentsPossible));
     const QString documents = test::ExportPlaces::documents();
     if (!places.documentsInHome())
         QSKIP("the documents folder does not follow the home directory on this platform");
@@ -286,7 +278,7 @@ void TableFileWriterTest::writes()
     const QFileDevice::Permissions permissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     if (hasPrevious) {
-        QVERIFY(writeRaw(path, previousBytes()));
+        QVERIFY(writeFile(path, previousBytes()));
         QVERIFY(QFile::setPermissions(path, permissions));
     }
 
@@ -353,7 +345,7 @@ void TableFileWriterTest::failures()
         previous = path + QStringLiteral("/inside");
     }
     if (hasPrevious)
-        QVERIFY(writeRaw(previous, previousBytes()));
+        QVERIFY(writeFile(previous, previousBytes()));
     if (failure == Failure::FullFileSystem)
         QVERIFY2(fillFileSystem(dir.path()), "the small file system did not fill up");
     const QStringList before = entries(dir.path());

@@ -310,8 +310,7 @@ void tst_PartNumberReader::outsideTheLayoutIsNotKnown_data()
 
 void tst_PartNumberReader::outsideTheLayoutIsNotKnown()
 {
-    QFETCH(QString, line);
-    QVERIFY(!PartNumberReader::instance().read(line));
+    QVERIFY(!PartNumberReader::instance().read(fetch<QString>("line")));
 }
 
 void tst_PartNumberReader::coresNarrowByLettersAndRatings()

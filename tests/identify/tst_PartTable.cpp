@@ -105,8 +105,7 @@ void tst_PartTable::notKnown_data()
 
 void tst_PartTable::notKnown()
 {
-    QFETCH(QString, line1);
-    QVERIFY(!PartTable::instance().identify(line1));
+    QVERIFY(!PartTable::instance().identify(fetch<QString>("line1")));
 }
 
 void tst_PartTable::suggestions_data()

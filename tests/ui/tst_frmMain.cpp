@@ -147,6 +147,12 @@ private:
     {
         QTest::mouseClick(child<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
     }
+    // Clicks "Export to HTML"; gives the first message box shown (a blank one if none was).
+    MessageBoxRecord clickExport()
+    {
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+        return MessageBoxes::recorded().value(0);
+    }
     void showWindow();
 
     std::unique_ptr<frmMain> m_window;
@@ -652,10 +658,8 @@ void tst_frmMain::exportWritesTableAndSaysWhere()
         clickCheck();
     }
     const Snapshot before = snapshot();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1);
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
     QCOMPARE(box.text, QStringLiteral("File saved as table.htm in: \r\n\r\n") + directory);
     QCOMPARE(box.title, QStringLiteral("Tallisk"));
     QCOMPARE(box.icon, QMessageBox::Information);
@@ -680,20 +684,14 @@ void tst_frmMain::exportWritesTableAndSaysWhere()
 void tst_frmMain::exportFailureSaysOnlyUnexpectedError()
 {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/table.htm");
-    {
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        earlier.write("earlier export");
-    }
+    QVERIFY(writeFile(path, "earlier export"));
     type(kExample1, kExample2, kExample3);
     clickCheck();
     const Snapshot before = snapshot();
 
     TableFileWriter::failNextWriteAfter(100);
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1); // no success message after the failure
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
     QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
     QCOMPARE(box.title, QStringLiteral("Error"));
     QCOMPARE(box.icon, QMessageBox::Critical);
@@ -726,17 +724,12 @@ void tst_frmMain::exportFromInstalledCopy()
     QFETCH(bool, documentsPossible);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    {
-        QFile file(dir.filePath(QStringLiteral("file")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), {}));
     const QString program =
         dir.filePath(programWritable ? QStringLiteral("program") : QStringLiteral("file/bin"));
     if (programWritable)
         QVERIFY(QDir().mkpath(program));
-    const QString home =
-        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
-    test::ExportPlaces places(program, home);
+    test::ExportPlaces places(program, test::ExportPlaces::homeIn(dir.path(), documentsPossible));
     const QString documents = test::ExportPlaces::documents();
     if (!places.documentsInHome())
         QSKIP("the documents folder does not follow the home directory on this platform");
@@ -744,10 +737,8 @@ void tst_frmMain::exportFromInstalledCopy()
     type(kExample1, kExample2, kExample3);
     clickCheck();
     const Snapshot before = snapshot();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1);
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
     QVERIFY(snapshot() == before);
     if (!documentsPossible) {
         QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
