@@ -28,25 +28,7 @@ private Q_SLOTS:
 
 void tst_PartIdentifier::sameAnswerHoweverTyped_data()
 {
-    addColumns<QString, QString>({"typed", "part"});
-
-    auto row = [](const char* tag, const QString& typed, const char* part) {
-        QTest::newRow(tag) << typed << QString::fromLatin1(part);
-    };
-    // clang-format off
-    row("as printed", QStringLiteral("AXMD2600GJQ4D"), "AXMD2600GJQ4D");
-    row("lower case", QStringLiteral("axmd2600gjq4d"), "AXMD2600GJQ4D");
-    row("mixed case", QStringLiteral("AxMd2600gJq4D"), "AXMD2600GJQ4D");
-    row("blanks around", QStringLiteral("  AXMD2600GJQ4D \t"), "AXMD2600GJQ4D");
-    row("maker with a hyphen", QStringLiteral("AMD-AXMD2600GJQ4D"), "AXMD2600GJQ4D");
-    row("maker with a blank", QStringLiteral("amd axmd2600gjq4d"), "AXMD2600GJQ4D");
-    row("read, lower case", QStringLiteral("axda2600dkv4d"), "AXDA2600DKV4D");
-    row("Slot A label", QStringLiteral("AMD-K7600MTR51B A"), "K7600MTR51B A");
-    row("Slot A label, lower case", QStringLiteral("amd-k7600mtr51b a"), "K7600MTR51B A");
-    row("Slot A, blanks between", QStringLiteral("K7600MTR51B   A "), "K7600MTR51B A");
-    row("Slot A, a tab between", QStringLiteral("K7600MTR51B\tA"), "K7600MTR51B A");
-    row("known Slot A label", QStringLiteral("amd-k7700mtr51b a"), "K7700MTR51B A");
-    // clang-format on
+    addTsvRows<QString, QString>("typed-parts.tsv");
 }
 
 void tst_PartIdentifier::sameAnswerHoweverTyped()
