@@ -20,6 +20,13 @@ template <typename T> T fetch(const char* name)
     return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
 }
 
+// The bytes of the file at `path`; none when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Writes `bytes` to the file at `path`, replacing it; whether all of them reached it.
 inline bool writeFile(const QString& path, const QByteArray& bytes)
 {

@@ -21,14 +21,6 @@ using namespace tallisk::test;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 QStringList entries(const QString& directory)
 {
     return QDir(directory).entryList(
@@ -257,7 +249,7 @@ void TableFileWriterTest::exportDirectory()
     // Created only when it is used.
     QCOMPARE(QFileInfo(documents).isDir(), toDocuments);
     QVERIFY(TableFileWriter::exportTable(exampleRecord(), TableFileWriter::tablePath(chosen)));
-    QCOMPARE(readAll(TableFileWriter::tablePath(chosen)), exampleBytes());
+    QCOMPARE(readFile(TableFileWriter::tablePath(chosen)), exampleBytes());
 }
 
 void TableFileWriterTest::writes_data()
@@ -285,7 +277,7 @@ void TableFileWriterTest::writes()
     QString error;
     QVERIFY2(TableFileWriter::exportTable(exampleRecord(), path, &error), qPrintable(error));
     QVERIFY(error.isEmpty());
-    QCOMPARE(readAll(path), exampleBytes());
+    QCOMPARE(readFile(path), exampleBytes());
     QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()}); // no temporary
     if (hasPrevious) {
         QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
@@ -360,7 +352,7 @@ void TableFileWriterTest::failures()
     QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
     verifyFailureMessage(error, path, reason ? qt_error_string(reason) : QString());
     if (hasPrevious)
-        QCOMPARE(readAll(previous), previousBytes());
+        QCOMPARE(readFile(previous), previousBytes());
     else
         QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(entries(dir.path()), before);
@@ -368,7 +360,7 @@ void TableFileWriterTest::failures()
     if (failure == Failure::Injected) {
         // One shot: the next export goes through.
         QVERIFY(TableFileWriter::exportTable(exampleRecord(), path));
-        QCOMPARE(readAll(path), exampleBytes());
+        QCOMPARE(readFile(path), exampleBytes());
     } else {
         // A caller without a message sink is told too.
         QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, nullptr));

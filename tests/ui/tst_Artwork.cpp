@@ -28,6 +28,7 @@ private Q_SLOTS:
 };
 
 using tallisk::test::addColumns;
+using tallisk::test::readFile;
 
 namespace {
 
@@ -45,12 +46,6 @@ QImage pixelMap(int size)
 {
     return QImage(QStringLiteral(TALLISK_ICON_DIR "/tallisk-%1.xpm").arg(size), "XPM")
         .convertToFormat(QImage::Format_ARGB32);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 quint32 le32(const QByteArray& bytes, int offset)
@@ -104,7 +99,7 @@ void tst_Artwork::pixelMapsUseTheSixteenColours()
 
 void tst_Artwork::aboutPictureIsA24BitBitmap()
 {
-    const QByteArray bmp = readAll(artwork("about.bmp"));
+    const QByteArray bmp = readFile(artwork("about.bmp"));
     QCOMPARE(bmp.size(), 3126);
     QCOMPARE(bmp.left(2), QByteArray("BM"));
     QCOMPARE(le32(bmp, 2), 3126u); // file size
@@ -140,7 +135,7 @@ void tst_Artwork::aboutPictureIsTheLargeIconOnWhite()
 
 void tst_Artwork::windowsIconHoldsBothSixteenColourImages()
 {
-    const QByteArray ico = readAll(artwork("tallisk.ico"));
+    const QByteArray ico = readFile(artwork("tallisk.ico"));
     QVERIFY(ico.size() > 6 + 2 * 16);
     QCOMPARE(le16(ico, 0), 0);
     QCOMPARE(le16(ico, 2), 1); // an icon

@@ -250,19 +250,30 @@ void tst_frmMain::resultRowsFollowTheFieldOrder_data()
 {
     addColumns<QString, QString, int>({"captionLabel", "caption", "row"});
 
-    const QStringList captionLabels =
-        list({"lblInfoCore", "lblInfoCPUCore", "lblInfoPerfRating", "lblInfoWorkingFreq",
-              "lblInfoPackageType", "lblInfoOperatingVoltage", "lblInfoOperatingTemperature",
-              "lblInfoL1Cache", "lblInfoL2Cache", "lblInfoMultiplier", "lblInfoFSB",
-              "lblInfoStepping", "lblInfoManYear", "lblInfoManWeek", "lblInfoProductionBatch",
-              "lblInfolProductionNumber", "lblInfoDowngradedFrom"});
-    const QStringList captions =
-        list({"Core", "CPU Model", "Performance Rating", "Working frequency", "Package Type",
-              "Operating Voltage", "Operating Temperature", "L1 Cache", "L2 Cache", "Multiplier",
-              "FSB Frequency", "Stepping Code", "Manufacture Year", "Manufacture Week",
-              "Production Batch", "Batch Production Number", "Downgraded from"});
+    // Each result's caption label and caption, top to bottom; the result labels are kResultLabels.
+    const char* const rows[][2] = {
+        {"lblInfoCore", "Core"},
+        {"lblInfoCPUCore", "CPU Model"},
+        {"lblInfoPerfRating", "Performance Rating"},
+        {"lblInfoWorkingFreq", "Working frequency"},
+        {"lblInfoPackageType", "Package Type"},
+        {"lblInfoOperatingVoltage", "Operating Voltage"},
+        {"lblInfoOperatingTemperature", "Operating Temperature"},
+        {"lblInfoL1Cache", "L1 Cache"},
+        {"lblInfoL2Cache", "L2 Cache"},
+        {"lblInfoMultiplier", "Multiplier"},
+        {"lblInfoFSB", "FSB Frequency"},
+        {"lblInfoStepping", "Stepping Code"},
+        {"lblInfoManYear", "Manufacture Year"},
+        {"lblInfoManWeek", "Manufacture Week"},
+        {"lblInfoProductionBatch", "Production Batch"},
+        {"lblInfolProductionNumber", "Batch Production Number"},
+        {"lblInfoDowngradedFrom", "Downgraded from"},
+    };
+    static_assert(std::size(rows) == 17);
     for (int i = 0; i < 17; ++i) {
-        QTest::newRow(qPrintable(kResultLabels[i])) << captionLabels[i] << captions[i] << i + 1;
+        QTest::newRow(qPrintable(kResultLabels[i]))
+            << QString::fromLatin1(rows[i][0]) << QString::fromLatin1(rows[i][1]) << i + 1;
     }
 }
 
