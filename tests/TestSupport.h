@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -98,11 +99,16 @@ template <typename... Types> void addTsvRows(const char* fileName)
     for (qsizetype n = 1; n < lines.size(); ++n) {
         if (lines[n].startsWith(u'#'))
             continue;
+        const QString where =
+            QStringLiteral("%1, line %2").arg(QString::fromLatin1(fileName)).arg(n + 1);
+        // A mistyped escape would quietly stand for another text.
+        static const QRegularExpression escape(QStringLiteral(R"(\\(u[0-9A-Fa-f]{4}|[tnr\\])?)"));
+        for (auto it = escape.globalMatch(lines[n]); it.hasNext();)
+            QVERIFY2(it.next().hasCaptured(1),
+                     qPrintable(where + QStringLiteral(": unknown escape")));
         const QStringList cells = lines[n].split(u'\t');
-        QVERIFY2(cells.size() == header.size(), qPrintable(QStringLiteral("%1, line %2: %3 cells")
-                                                               .arg(QString::fromLatin1(fileName))
-                                                               .arg(n + 1)
-                                                               .arg(cells.size())));
+        QVERIFY2(cells.size() == header.size(),
+                 qPrintable(where + QStringLiteral(": wrong number of cells")));
         addTsvRow<Types...>(cells, std::index_sequence_for<Types...>{});
     }
 }
