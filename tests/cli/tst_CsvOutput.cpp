@@ -4,6 +4,7 @@
 #include "CsvResultWriter.h"
 #include "FieldTable.h"
 #include "PartTable.h"
+#include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // `tallisk-decode --csv`: the shape of the file, the cells that must not become formulas, and
 // the values, compared cell by cell with the same records' JSON output.
@@ -104,9 +106,9 @@ static QString expectedCell(const QJsonValue& value)
 
 void tst_CsvOutput::cell_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("cell");
+    addColumns<QString, QByteArray>({"text", "cell"});
 
+    // clang-format off
     QTest::newRow("plain") << QStringLiteral("AXDA2500DKV4D") << QByteArray("AXDA2500DKV4D");
     QTest::newRow("empty") << QString() << QByteArray();
     QTest::newRow("rating, a plus at the end") << QStringLiteral("2500+") << QByteArray("2500+");
@@ -120,18 +122,13 @@ void tst_CsvOutput::cell_data()
     QTest::newRow("formula character later") << QStringLiteral("a=b") << QByteArray("a=b");
     QTest::newRow("comma") << QStringLiteral("a,b") << QByteArray("\"a,b\"");
     QTest::newRow("quotes") << QStringLiteral("say \"hi\"") << QByteArray("\"say \"\"hi\"\"\"");
-    QTest::newRow("line feeds") << QStringLiteral("one\ntwo\r\nthree")
-                                << QByteArray("\"one\ntwo\r\nthree\"");
+    QTest::newRow("line feeds") << QStringLiteral("one\ntwo\r\nthree") << QByteArray("\"one\ntwo\r\nthree\"");
     QTest::newRow("formula and comma") << QStringLiteral("=A1,B1") << QByteArray("\"'=A1,B1\"");
-    QTest::newRow("UTF-8") << QStringLiteral("85\u00B0C \u20AC")
-                           << QByteArray("85\xC2\xB0"
-                                         "C \xE2\x82\xAC");
-    QTest::newRow("outside the BMP")
-        << QString::fromUcs4(U"\U0001D7CF", 1) << QByteArray("\xF0\x9D\x9F\x8F");
-    QTest::newRow("lone surrogates")
-        << QString(QChar(0xDC00)) + QChar(0xD800) << QByteArray("\xEF\xBF\xBD\xEF\xBF\xBD");
-    QTest::newRow("control characters kept")
-        << QStringLiteral("a\x01\x1F\x7F") << QByteArray("a\x01\x1F\x7F");
+    QTest::newRow("UTF-8") << QStringLiteral("85\u00B0C \u20AC") << QByteArray("85\xC2\xB0" "C \xE2\x82\xAC");
+    QTest::newRow("outside the BMP") << QString::fromUcs4(U"\U0001D7CF", 1) << QByteArray("\xF0\x9D\x9F\x8F");
+    QTest::newRow("lone surrogates") << QString(QChar(0xDC00)) + QChar(0xD800) << QByteArray("\xEF\xBF\xBD\xEF\xBF\xBD");
+    QTest::newRow("control characters kept") << QStringLiteral("a\x01\x1F\x7F") << QByteArray("a\x01\x1F\x7F");
+    // clang-format on
 }
 
 void tst_CsvOutput::cell()
@@ -223,8 +220,7 @@ static QByteArray generatedRecords(int count)
 
 void tst_CsvOutput::matchesJson_data()
 {
-    QTest::addColumn<QByteArray>("records");
-    QTest::addColumn<bool>("identify");
+    addColumns<QByteArray, bool>({"records", "identify"});
 
     const QByteArray hostile = "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\n"
                                "=HYPERLINK(\"http://x\",\"y\")\t+1\t-AXDA\n"
@@ -238,10 +234,12 @@ void tst_CsvOutput::matchesJson_data()
                                "\xED\xA0\x80\n" // a surrogate in UTF-8: unreadable
                                "a\tb\tc\td\n"
                                "\n";
+    // clang-format off
     QTest::newRow("hostile") << hostile << false;
     QTest::newRow("hostile, identified") << hostile << true;
     QTest::newRow("generated") << generatedRecords(1500) << false;
     QTest::newRow("generated, identified") << generatedRecords(1500) << true;
+    // clang-format on
 }
 
 // The same records through --batch as JSON and as CSV: one row per record, each cell the

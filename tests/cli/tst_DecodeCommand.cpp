@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
 #include "DecodeCommand.h"
+#include "TestSupport.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <cstring>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_DecodeCommand : public QObject
 {
@@ -150,32 +152,15 @@ void tst_DecodeCommand::textOutput()
 
 void tst_DecodeCommand::exitStatusAndMessages_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("err");
-    QTest::addColumn<QByteArray>("firstLine");
+    addColumns<QStringList, int, QByteArray, QByteArray>({"lines", "status", "err", "firstLine"});
 
-    QTest::newRow("unsupported chip")
-        << QStringList{QStringLiteral("AMSN2000DKT3C")} << EXIT_FAILURE
-        << QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n")
-        << QByteArray("[ Waiting ]");
-    QTest::newRow("code error with its detail")
-        << QStringList{QStringLiteral("AXDB2000")} << EXIT_FAILURE
-        << QByteArray("There was an error with the string you entered - Please revise it.\r\n\r\n"
-                      "Did you mean 'AXDA' or 'AX' instead?\n")
-        << QByteArray("[ Waiting ]");
-    QTest::newRow("stepping message does not end the pass")
-        << QStringList{QStringLiteral("AX1800DMT3C"), QStringLiteral("ABCDEFGH")} << EXIT_SUCCESS
-        << QByteArray("Failed trying to retrieve stepping\n") << QByteArray("AMD Athlon XP");
-    QTest::newRow("two messages in order, the second ends the pass")
-        << QStringList{QStringLiteral("AXDA2500DKV4D")} << EXIT_FAILURE
-        << QByteArray("Failed trying to retrieve stepping\n"
-                      "Error: Unable to read correct value in textbox two.\n")
-        << QByteArray("AMD Athlon XP");
-    QTest::newRow("empty first line")
-        << QStringList{QString()} << EXIT_FAILURE
-        << QByteArray("Error! CPU Identification String not found.. Aborting\n")
-        << QByteArray("[ Waiting ]");
+    // clang-format off
+    QTest::newRow("unsupported chip") << QStringList{QStringLiteral("AMSN2000DKT3C")} << EXIT_FAILURE << QByteArray("Chip 'AMD Athlon MP' is currently unsupported by Tallisk\n") << QByteArray("[ Waiting ]");
+    QTest::newRow("code error with its detail") << QStringList{QStringLiteral("AXDB2000")} << EXIT_FAILURE << QByteArray("There was an error with the string you entered - Please revise it.\r\n\r\nDid you mean 'AXDA' or 'AX' instead?\n") << QByteArray("[ Waiting ]");
+    QTest::newRow("stepping message does not end the pass") << QStringList{QStringLiteral("AX1800DMT3C"), QStringLiteral("ABCDEFGH")} << EXIT_SUCCESS << QByteArray("Failed trying to retrieve stepping\n") << QByteArray("AMD Athlon XP");
+    QTest::newRow("two messages in order, the second ends the pass") << QStringList{QStringLiteral("AXDA2500DKV4D")} << EXIT_FAILURE << QByteArray("Failed trying to retrieve stepping\nError: Unable to read correct value in textbox two.\n") << QByteArray("AMD Athlon XP");
+    QTest::newRow("empty first line") << QStringList{QString()} << EXIT_FAILURE << QByteArray("Error! CPU Identification String not found.. Aborting\n") << QByteArray("[ Waiting ]");
+    // clang-format on
 }
 
 void tst_DecodeCommand::exitStatusAndMessages()
@@ -228,21 +213,17 @@ void tst_DecodeCommand::jsonOutput()
 
 void tst_DecodeCommand::usageErrors_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("problem");
+    addColumns<QStringList, QByteArray>({"arguments", "problem"});
 
+    // clang-format off
     QTest::newRow("no line") << QStringList() << QByteArray("missing LINE1");
-    QTest::newRow("four lines") << strings({"a", "b", "c", "d"})
-                                << QByteArray("too many code lines");
-    QTest::newRow("unknown option")
-        << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
+    QTest::newRow("four lines") << strings({"a", "b", "c", "d"}) << QByteArray("too many code lines");
+    QTest::newRow("unknown option") << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
     QTest::newRow("html without file") << strings({"--html"}) << QByteArray("html");
-    QTest::newRow("batch with lines")
-        << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
-    QTest::newRow("batch with html")
-        << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
-    QTest::newRow("csv with json")
-        << strings({"--csv", "--json", "A1000"}) << QByteArray("--csv and --json");
+    QTest::newRow("batch with lines") << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
+    QTest::newRow("batch with html") << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
+    QTest::newRow("csv with json") << strings({"--csv", "--json", "A1000"}) << QByteArray("--csv and --json");
+    // clang-format on
 }
 
 void tst_DecodeCommand::usageErrors()
@@ -292,16 +273,14 @@ void tst_DecodeCommand::htmlExportFailureKeepsFile()
     QVERIFY(dir.isValid());
     // A directory path that runs through a regular file cannot be written, even by root.
     const QString blocker = dir.filePath(QStringLiteral("file"));
-    QFile block(blocker);
-    QVERIFY(block.open(QIODevice::WriteOnly));
-    block.write("previous");
-    block.close();
+    QVERIFY(writeFile(blocker, "previous"));
     const QString path = blocker + QStringLiteral("/out.htm");
     const Run result = run(QStringList{QStringLiteral("--html"), path} + kExample);
     QCOMPARE(result.status, DecodeCommand::kUsageError);
     QVERIFY2(result.err.startsWith("tallisk-decode: ") && result.err.contains(path.toUtf8()),
              result.err.constData());
     QCOMPARE(result.err.count('\n'), 1);
+    QFile block(blocker);
     QVERIFY(block.open(QIODevice::ReadOnly));
     QCOMPARE(block.readAll(), QByteArray("previous"));
 }
@@ -311,15 +290,12 @@ void tst_DecodeCommand::batch()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("codes.tsv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
-               "\xC3\x28\tbad\n"                                    // invalid UTF-8
-               "a\tb\tc\td\n"                                       // four fields
-               "\n"                                                 // an empty record
-               "D700AUT1B\n"                                        // fewer fields
-               "AX1800DMT3C\tAGOGA0227TPDW");                       // no final line end
-    file.close();
+    QVERIFY(writeFile(path, "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
+                            "\xC3\x28\tbad\n"                                    // invalid UTF-8
+                            "a\tb\tc\td\n"                                       // four fields
+                            "\n"                                                 // an empty record
+                            "D700AUT1B\n"                                        // fewer fields
+                            "AX1800DMT3C\tAGOGA0227TPDW")); // no final line end
 
     const Run result = run({QStringLiteral("--batch"), path});
     QCOMPARE(result.status, EXIT_SUCCESS);
@@ -377,8 +353,7 @@ void tst_DecodeCommand::batchFileMissing()
 
 void tst_DecodeCommand::identifyAddsOneLine_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QByteArray>("identified");
+    addColumns<QStringList, QByteArray>({"lines", "identified"});
     // How standard error goes on after the pass's messages: the closest part first.
     QTest::addColumn<QByteArray>("hint");
 
@@ -387,55 +362,28 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
         QTest::newRow(name) << lines << QByteArray(identified) << QByteArray(hint);
     };
     const char* closest = "tallisk-decode: closest known parts (not an identification): ";
+    // clang-format off
     // One part per family, through the whole command, each with the basis of its answer; the
     // first two the decoder gets right, the rest it declines, misses or gives no core.
-    row("Athlon XP Barton, the worked example", kExample,
-        "Identified: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
-        "[read from the part number]\n");
-    row("Duron Applebred", {QStringLiteral("DHD1800DLV1C")},
-        "Identified: AMD Duron 1.8 GHz (Applebred, 1800 MHz, 266 MHz bus, 13.5x, 64 KB L2) "
-        "[known part]\n");
-    row("Athlon MP, declined by the decoder", {QStringLiteral("AMSN2000DUT3C")},
-        "Identified: AMD Athlon MP 2000+ (Thoroughbred A or Thoroughbred B, 1667 MHz, 266 MHz "
-        "bus, 12.5x, 256 KB L2) [known part]\n");
-    row("Thorton, not recognised by the decoder", {QStringLiteral("AXDC2400DKV3C")},
-        "Identified: AMD Athlon XP 2400+ (Thorton, 2000 MHz, 266 MHz bus, 15.0x, 256 KB L2) "
-        "[read from the part number]\n");
-    row("Sempron, not recognised by the decoder", {QStringLiteral("SDA3000DUT4D")},
-        "Identified: AMD Sempron 3000+ (Barton, 2000 MHz, 333 MHz bus, 12.0x, 512 KB L2) "
-        "[read from the part number]\n");
-    row("Slot A Athlon", {QStringLiteral("K7600MTR51B")},
-        "Identified: AMD Athlon 600 MHz (Argon or Pluto, 600 MHz, 200 MHz bus, 6.0x, 512 KB "
-        "L2) [read from the part number]\n");
-    row("Slot A label as printed", {QStringLiteral("AMD-K7700MTR51B A")},
-        "Identified: AMD Athlon 700 MHz (Argon or Pluto, 700 MHz, 200 MHz bus, 7.0x, 512 KB "
-        "L2) [known part]\n");
-    row("Athlon XP Barton on a 400 MHz bus, no clock from the decoder",
-        {QStringLiteral("AXDA3200DKV4E")},
-        "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2) "
-        "[known part]\n");
-    row("Thunderbird", {QStringLiteral("A1400AMS3C")},
-        "Identified: AMD Athlon 1.4 GHz (Thunderbird, 1400 MHz, 266 MHz bus, 10.5x, 256 KB "
-        "L2) [known part]\n");
-    row("mobile, in lower case", {QStringLiteral("axmd2600gjq4d")},
-        "Identified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
-        "[known part]\n");
-    row("trailing blank", {QStringLiteral("AXDA2800DKV4D ")},
-        "Identified: AMD Athlon XP 2800+ (Barton, 2083 MHz, 333 MHz bus, 12.5x, 512 KB L2) "
-        "[known part]\n");
+    row("Athlon XP Barton, the worked example", kExample, "Identified: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) [read from the part number]\n");
+    row("Duron Applebred", {QStringLiteral("DHD1800DLV1C")}, "Identified: AMD Duron 1.8 GHz (Applebred, 1800 MHz, 266 MHz bus, 13.5x, 64 KB L2) [known part]\n");
+    row("Athlon MP, declined by the decoder", {QStringLiteral("AMSN2000DUT3C")}, "Identified: AMD Athlon MP 2000+ (Thoroughbred A or Thoroughbred B, 1667 MHz, 266 MHz bus, 12.5x, 256 KB L2) [known part]\n");
+    row("Thorton, not recognised by the decoder", {QStringLiteral("AXDC2400DKV3C")}, "Identified: AMD Athlon XP 2400+ (Thorton, 2000 MHz, 266 MHz bus, 15.0x, 256 KB L2) [read from the part number]\n");
+    row("Sempron, not recognised by the decoder", {QStringLiteral("SDA3000DUT4D")}, "Identified: AMD Sempron 3000+ (Barton, 2000 MHz, 333 MHz bus, 12.0x, 512 KB L2) [read from the part number]\n");
+    row("Slot A Athlon", {QStringLiteral("K7600MTR51B")}, "Identified: AMD Athlon 600 MHz (Argon or Pluto, 600 MHz, 200 MHz bus, 6.0x, 512 KB L2) [read from the part number]\n");
+    row("Slot A label as printed", {QStringLiteral("AMD-K7700MTR51B A")}, "Identified: AMD Athlon 700 MHz (Argon or Pluto, 700 MHz, 200 MHz bus, 7.0x, 512 KB L2) [known part]\n");
+    row("Athlon XP Barton on a 400 MHz bus, no clock from the decoder", {QStringLiteral("AXDA3200DKV4E")}, "Identified: AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2) [known part]\n");
+    row("Thunderbird", {QStringLiteral("A1400AMS3C")}, "Identified: AMD Athlon 1.4 GHz (Thunderbird, 1400 MHz, 266 MHz bus, 10.5x, 256 KB L2) [known part]\n");
+    row("mobile, in lower case", {QStringLiteral("axmd2600gjq4d")}, "Identified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) [known part]\n");
+    row("trailing blank", {QStringLiteral("AXDA2800DKV4D ")}, "Identified: AMD Athlon XP 2800+ (Barton, 2083 MHz, 333 MHz bus, 12.5x, 512 KB L2) [known part]\n");
     // The decoded stepping code tells the two Thoroughbreds of one part number apart.
-    row("Thoroughbred told by its stepping",
-        {QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"),
-         QStringLiteral("KIUHB0312XPMW")},
-        "Identified: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB "
-        "L2) [known part]\n");
+    row("Thoroughbred told by its stepping", {QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"), QStringLiteral("KIUHB0312XPMW")}, "Identified: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB L2) [known part]\n");
     // Not known: the reader's tables end here; near misses are hints only.
-    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")},
-        "Identified: not known\n", closest);
+    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")}, "Identified: not known\n", closest);
     row("truncated", {QStringLiteral("AXDA2800DKV4")}, "Identified: not known\n", closest);
-    row("unknown suffix", {QStringLiteral("axda2800dkv4z")}, "Identified: not known\n",
-        "tallisk-decode: closest known parts (not an identification): AXDA2800DKV4D");
+    row("unknown suffix", {QStringLiteral("axda2800dkv4z")}, "Identified: not known\n", "tallisk-decode: closest known parts (not an identification): AXDA2800DKV4D");
     row("nothing close", {QStringLiteral("Q")}, "Identified: not known\n");
+    // clang-format on
 }
 
 // --identify changes nothing of the decoder's output: it adds one line after the seventeen
@@ -552,34 +500,26 @@ static QByteArray manyRecords(int count)
 
 void tst_DecodeCommand::lostOutput_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<qint64>("capacity");
-    QTest::addColumn<QByteArray>("messages"); // what the pass itself shows first
+    // messages: what the pass itself shows first
+    addColumns<QStringList, QByteArray, qint64, QByteArray>(
+        {"arguments", "input", "capacity", "messages"});
 
     const QByteArray declined = "There was an error with the string you entered - Please revise "
                                 "it.\r\n\r\nDid you mean 'AXDA' or 'AX' instead?\n";
     const QByteArray batchInput = manyRecords(4000); // far more than one output block
+    // clang-format off
     QTest::newRow("text") << kExample << QByteArray() << qint64(0) << QByteArray();
     QTest::newRow("text, part written") << kExample << QByteArray() << qint64(20) << QByteArray();
-    QTest::newRow("text, early end")
-        << strings({"AXDB2000"}) << QByteArray() << qint64(0) << declined;
-    QTest::newRow("json") << QStringList{QStringLiteral("--json")} + kExample << QByteArray()
-                          << qint64(0) << QByteArray();
-    QTest::newRow("json, identified")
-        << QStringList{QStringLiteral("--json"), QStringLiteral("--identify")} + kExample
-        << QByteArray() << qint64(100) << QByteArray();
-    QTest::newRow("csv") << QStringList{QStringLiteral("--csv")} + kExample << QByteArray()
-                         << qint64(0) << QByteArray();
+    QTest::newRow("text, early end") << strings({"AXDB2000"}) << QByteArray() << qint64(0) << declined;
+    QTest::newRow("json") << QStringList{QStringLiteral("--json")} + kExample << QByteArray() << qint64(0) << QByteArray();
+    QTest::newRow("json, identified") << QStringList{QStringLiteral("--json"), QStringLiteral("--identify")} + kExample << QByteArray() << qint64(100) << QByteArray();
+    QTest::newRow("csv") << QStringList{QStringLiteral("--csv")} + kExample << QByteArray() << qint64(0) << QByteArray();
     QTest::newRow("help") << strings({"--help"}) << QByteArray() << qint64(0) << QByteArray();
-    QTest::newRow("batch, nothing written")
-        << strings({"--batch", "-"}) << batchInput << qint64(0) << QByteArray();
-    QTest::newRow("batch, first block written")
-        << strings({"--batch", "-"}) << batchInput << qint64(300000) << QByteArray();
-    QTest::newRow("batch, only the last flush fails")
-        << strings({"--batch", "-"}) << manyRecords(3) << qint64(0) << QByteArray();
-    QTest::newRow("batch csv") << strings({"--batch", "-", "--csv", "--identify"}) << batchInput
-                               << qint64(300000) << QByteArray();
+    QTest::newRow("batch, nothing written") << strings({"--batch", "-"}) << batchInput << qint64(0) << QByteArray();
+    QTest::newRow("batch, first block written") << strings({"--batch", "-"}) << batchInput << qint64(300000) << QByteArray();
+    QTest::newRow("batch, only the last flush fails") << strings({"--batch", "-"}) << manyRecords(3) << qint64(0) << QByteArray();
+    QTest::newRow("batch csv") << strings({"--batch", "-", "--csv", "--identify"}) << batchInput << qint64(300000) << QByteArray();
+    // clang-format on
 }
 
 // Output that could not be written is never a success: one line names standard output and the
@@ -604,18 +544,18 @@ void tst_DecodeCommand::lostOutput()
 
 void tst_DecodeCommand::fullDevice_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("input");
+    addColumns<QStringList, QByteArray>({"arguments", "input"});
 
+    // clang-format off
     QTest::newRow("text") << kExample << QByteArray();
-    QTest::newRow("text, identified")
-        << QStringList{QStringLiteral("--identify")} + kExample << QByteArray();
+    QTest::newRow("text, identified") << QStringList{QStringLiteral("--identify")} + kExample << QByteArray();
     QTest::newRow("json") << QStringList{QStringLiteral("--json")} + kExample << QByteArray();
     QTest::newRow("csv") << QStringList{QStringLiteral("--csv")} + kExample << QByteArray();
     QTest::newRow("version") << strings({"--version"}) << QByteArray();
     QTest::newRow("batch") << strings({"--batch", "-"}) << manyRecords(3);
     QTest::newRow("batch, many blocks") << strings({"--batch", "-"}) << manyRecords(3000);
     QTest::newRow("batch csv") << strings({"--batch", "-", "--csv"}) << manyRecords(3);
+    // clang-format on
 }
 
 // The real program with standard output on a full device, in every mode.
@@ -641,8 +581,10 @@ void tst_DecodeCommand::fullDevice()
 void tst_DecodeCommand::closedPipe_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    // clang-format off
     QTest::newRow("batch") << QStringList();
     QTest::newRow("batch csv") << QStringList{QStringLiteral("--csv")};
+    // clang-format on
 }
 
 // `tallisk-decode --batch FILE | head -n 1`: the reader goes away early. The program ends by
@@ -654,10 +596,7 @@ void tst_DecodeCommand::closedPipe()
     QVERIFY(dir.isValid());
     const QString input = dir.filePath(QStringLiteral("codes.tsv"));
     const QString errors = dir.filePath(QStringLiteral("errors.txt"));
-    QFile file(input);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(manyRecords(20000)); // megabytes of output, far beyond a pipe's buffer
-    file.close();
+    QVERIFY(writeFile(input, manyRecords(20000))); // megabytes of output, beyond a pipe's buffer
 
     QProcess shell;
     shell.start(QStringLiteral("bash"),

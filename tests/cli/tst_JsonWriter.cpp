@@ -60,31 +60,21 @@ void tst_JsonWriter::recordMatchesToolkit_data()
 {
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("worked example")
-        << QStringList{QStringLiteral("AXDA2500DKV4D"), QStringLiteral("ABCDEFG18HIJ1234"),
-                       QStringLiteral("JIUHB0312XPMW")};
+    // clang-format off
+    QTest::newRow("worked example") << QStringList{QStringLiteral("AXDA2500DKV4D"), QStringLiteral("ABCDEFG18HIJ1234"), QStringLiteral("JIUHB0312XPMW")};
     QTest::newRow("ended early, one message") << QStringList{QStringLiteral("AXDA")};
     QTest::newRow("two messages") << QStringList{QStringLiteral("AXDA2500DKV4D")};
-    QTest::newRow("known part the decoder declines")
-        << QStringList{QStringLiteral("AMSN2000DUT3C")};
+    QTest::newRow("known part the decoder declines") << QStringList{QStringLiteral("AMSN2000DUT3C")};
     QTest::newRow("unknown part with suggestions") << QStringList{QStringLiteral("AXDA3200DKV4Z")};
     QTest::newRow("slot A, unknown facts null") << QStringList{QStringLiteral("K7600MTR51B")};
     QTest::newRow("empty lines") << QStringList{QString(), QString(), QString()};
-    QTest::newRow("quotes and backslashes") << QStringList{
-        QStringLiteral("AX\"DA\\2500"), QStringLiteral("\\\\\"\""), QStringLiteral("\\u0041")};
-    QTest::newRow("control characters")
-        << QStringList{QStringLiteral("AXDA2500DKV4D") + everyControlCharacter(),
-                       everyControlCharacter(), QStringLiteral("\r\n\t\b\f")};
-    QTest::newRow("lone surrogates")
-        << QStringList{QStringLiteral("AXDA") + withUnits({0xD800}), withUnits({0xDC00, 0xD800}),
-                       withUnits({0xDBFF, u'x', 0xDFFF})};
-    QTest::newRow("outside the BMP")
-        << QStringList{QString::fromUcs4(U"A\U0001D7CF\U0010FFFF", 3),
-                       QString::fromUcs4(U"\U0001F600", 1), QStringLiteral("\u00B0\u20AC\uFFFF")};
-    QTest::newRow("line and paragraph separators") << QStringList{
-        QStringLiteral("\u2028\u2029"), QStringLiteral("</script>"), QStringLiteral("\u00A0")};
-    QTest::newRow("stepping from a latin-1 line")
-        << QStringList{QStringLiteral("AX1800DMT3C"), QStringLiteral("AGOGA0227TPD\u00C9")};
+    QTest::newRow("quotes and backslashes") << QStringList{ QStringLiteral("AX\"DA\\2500"), QStringLiteral("\\\\\"\""), QStringLiteral("\\u0041")};
+    QTest::newRow("control characters") << QStringList{QStringLiteral("AXDA2500DKV4D") + everyControlCharacter(), everyControlCharacter(), QStringLiteral("\r\n\t\b\f")};
+    QTest::newRow("lone surrogates") << QStringList{QStringLiteral("AXDA") + withUnits({0xD800}), withUnits({0xDC00, 0xD800}), withUnits({0xDBFF, u'x', 0xDFFF})};
+    QTest::newRow("outside the BMP") << QStringList{QString::fromUcs4(U"A\U0001D7CF\U0010FFFF", 3), QString::fromUcs4(U"\U0001F600", 1), QStringLiteral("\u00B0\u20AC\uFFFF")};
+    QTest::newRow("line and paragraph separators") << QStringList{ QStringLiteral("\u2028\u2029"), QStringLiteral("</script>"), QStringLiteral("\u00A0")};
+    QTest::newRow("stepping from a latin-1 line") << QStringList{QStringLiteral("AX1800DMT3C"), QStringLiteral("AGOGA0227TPD\u00C9")};
+    // clang-format on
 }
 
 // The writer's record, with every combination of options the command has, against the
@@ -131,45 +121,16 @@ void tst_JsonWriter::valuesMatchToolkit_data()
 {
     QTest::addColumn<QJsonObject>("object");
 
+    // clang-format off
     QTest::newRow("empty object") << QJsonObject();
-    QTest::newRow("empty containers")
-        << QJsonObject{{QStringLiteral("a"), QJsonArray()}, {QStringLiteral("o"), QJsonObject()}};
-    QTest::newRow("scalars") << QJsonObject{{QStringLiteral("t"), true},
-                                            {QStringLiteral("f"), false},
-                                            {QStringLiteral("n"), QJsonValue()},
-                                            {QStringLiteral("s"), QStringLiteral("x")}};
-    QTest::newRow("integers") << QJsonObject{
-        {QStringLiteral("zero"), 0},
-        {QStringLiteral("negative"), -1667},
-        {QStringLiteral("large"), qint64(1) << 53},
-        {QStringLiteral("largest"), std::numeric_limits<qint64>::max()},
-        {QStringLiteral("smallest"), std::numeric_limits<qint64>::min()}};
-    QTest::newRow("doubles") << QJsonObject{
-        {QStringLiteral("half"), 12.5},
-        {QStringLiteral("vcore"), 1.6},
-        {QStringLiteral("whole"), 11.0},
-        {QStringLiteral("tenth"), 0.1},
-        {QStringLiteral("huge"), 1e300},
-        {QStringLiteral("tiny"), -4.9e-324},
-        {QStringLiteral("negative zero"), -0.0},
-        {QStringLiteral("infinite"), std::numeric_limits<double>::infinity()}};
-    QTest::newRow("nesting") << QJsonObject{
-        {QStringLiteral("list"),
-         QJsonArray{1, QJsonArray{QJsonArray{}, QJsonObject{{QStringLiteral("k"), 2.5}}},
-                    QStringLiteral("s"), QJsonValue()}},
-        {QStringLiteral("deep"),
-         QJsonObject{{QStringLiteral("a"),
-                      QJsonObject{{QStringLiteral("b"),
-                                   QJsonObject{{QStringLiteral("c"), QJsonArray{true}}}}}}}}};
-    QTest::newRow("keys to escape and sort") << QJsonObject{{QStringLiteral("z"), 1},
-                                                            {QStringLiteral("\u00E9\"\\\n"), 2},
-                                                            {withUnits({0xD800}), 3},
-                                                            {QStringLiteral("A"), 4},
-                                                            {QStringLiteral("_"), 5}};
-    QTest::newRow("future identity")
-        << QJsonObject{{QStringLiteral("sources"),
-                        QJsonArray{QStringLiteral("a datasheet"), QStringLiteral("a\nlist")}},
-                       {QStringLiteral("basis"), QStringLiteral("part number")}};
+    QTest::newRow("empty containers") << QJsonObject{{QStringLiteral("a"), QJsonArray()}, {QStringLiteral("o"), QJsonObject()}};
+    QTest::newRow("scalars") << QJsonObject{{QStringLiteral("t"), true}, {QStringLiteral("f"), false}, {QStringLiteral("n"), QJsonValue()}, {QStringLiteral("s"), QStringLiteral("x")}};
+    QTest::newRow("integers") << QJsonObject{ {QStringLiteral("zero"), 0}, {QStringLiteral("negative"), -1667}, {QStringLiteral("large"), qint64(1) << 53}, {QStringLiteral("largest"), std::numeric_limits<qint64>::max()}, {QStringLiteral("smallest"), std::numeric_limits<qint64>::min()}};
+    QTest::newRow("doubles") << QJsonObject{ {QStringLiteral("half"), 12.5}, {QStringLiteral("vcore"), 1.6}, {QStringLiteral("whole"), 11.0}, {QStringLiteral("tenth"), 0.1}, {QStringLiteral("huge"), 1e300}, {QStringLiteral("tiny"), -4.9e-324}, {QStringLiteral("negative zero"), -0.0}, {QStringLiteral("infinite"), std::numeric_limits<double>::infinity()}};
+    QTest::newRow("nesting") << QJsonObject{ {QStringLiteral("list"), QJsonArray{1, QJsonArray{QJsonArray{}, QJsonObject{{QStringLiteral("k"), 2.5}}}, QStringLiteral("s"), QJsonValue()}}, {QStringLiteral("deep"), QJsonObject{{QStringLiteral("a"), QJsonObject{{QStringLiteral("b"), QJsonObject{{QStringLiteral("c"), QJsonArray{true}}}}}}}}};
+    QTest::newRow("keys to escape and sort") << QJsonObject{{QStringLiteral("z"), 1}, {QStringLiteral("\u00E9\"\\\n"), 2}, {withUnits({0xD800}), 3}, {QStringLiteral("A"), 4}, {QStringLiteral("_"), 5}};
+    QTest::newRow("future identity") << QJsonObject{{QStringLiteral("sources"), QJsonArray{QStringLiteral("a datasheet"), QStringLiteral("a\nlist")}}, {QStringLiteral("basis"), QStringLiteral("part number")}};
+    // clang-format on
 }
 
 void tst_JsonWriter::valuesMatchToolkit()

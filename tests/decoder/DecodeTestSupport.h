@@ -5,17 +5,12 @@
 #include "DecodePass.h"
 #include "DecodeRecord.h"
 #include "FieldTable.h"
+#include "TestSupport.h"
 
 #include <QStringList>
 #include <QTest>
 
 namespace tallisk::test {
-
-// QFETCH as an expression, for a value used once.
-template <typename T> T fetch(const char* name)
-{
-    return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
-}
 
 // Every non-empty field as "key=value", in field order, joined by " | ": one comparable text
 // that states the whole record, so a stray write anywhere shows up.

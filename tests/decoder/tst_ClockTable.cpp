@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockTable.h"
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 
 #include <QLocale>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_ClockTable : public QObject
 {
@@ -40,12 +42,8 @@ static std::pair<QString, QString> clock(const QString& model, const QString& co
 // Every row of the rated chips' sub-tables, and the ways a sub-table is missed.
 void tst_ClockTable::ratedChips_data()
 {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<QString>("fsb");
-    QTest::addColumn<QString>("rating");
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("multiplier");
+    addColumns<QString, QString, QString, QString, QString, QString>(
+        {"model", "core", "fsb", "rating", "frequency", "multiplier"});
 
     const auto row = [](const char* model, const char* core, const char* fsb, const char* rating,
                         const char* frequency, const char* multiplier) {
@@ -63,8 +61,8 @@ void tst_ClockTable::ratedChips_data()
         row("6", "Palomino", "266MHz", rating, frequency, multiplier);
         row("8", "Thoroughbred", "266MHz", rating, frequency, multiplier);
     }
-    row("6", "Palomino", "", "1800+", "1533", "11.5"); // the Palomino ignores the bus
-    row("6", "Palomino", "400MHz", "1800+", "1533", "11.5");
+    // clang-format off
+    row("6", "Palomino", "", "1800+", "1533", "11.5"); // the Palomino ignores the bus row("6", "Palomino", "400MHz", "1800+", "1533", "11.5");
     row("6", "Palomino", "266MHz", "2200+", "", "");
     // Cores that lines 2 and 3 extended still choose their sub-table.
     row("8", "Thoroughbred B Low end", "266MHz", "2200+", "1800", "13.5");
@@ -89,6 +87,7 @@ void tst_ClockTable::ratedChips_data()
     row("10", "Palomino", "266MHz", "1800+", "1533", "11.5");
     row("6", "Thoroughbred", "333MHz", "2700+", "2167", "13.0");
     row("8", "Barton", "333MHz", "2600+", "Unsupported Chip", "Unsupported Chip");
+    // clang-format on
     for (const char* model : {"10", "8", "6"})
         row(model, "Barton", "333MHz", "", "Error!", "Error!");
     for (const char* model : {"7", "3", ""})
@@ -106,39 +105,7 @@ void tst_ClockTable::ratedChips()
 
 void tst_ClockTable::clockRatedMultiplier_data()
 {
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("fsb");
-    QTest::addColumn<QString>("multiplier");
-
-    QTest::newRow("1400 at 266") << QStringLiteral("1400") << QStringLiteral("266MHz")
-                                 << QStringLiteral("10.5");
-    QTest::newRow("1000 at 266, 7.518 rounds down")
-        << QStringLiteral("1000") << QStringLiteral("266MHz") << QStringLiteral("7.5");
-    QTest::newRow("950 at 200") << QStringLiteral("950") << QStringLiteral("200MHz")
-                                << QStringLiteral("9.5");
-    QTest::newRow("1005 at 200 is exactly 10.05, half up")
-        << QStringLiteral("1005") << QStringLiteral("200MHz") << QStringLiteral("10.1");
-    QTest::newRow("1015 at 200 is exactly 10.15, half up")
-        << QStringLiteral("1015") << QStringLiteral("200MHz") << QStringLiteral("10.2");
-    QTest::newRow("333 divides by 166.5")
-        << QStringLiteral("1998") << QStringLiteral("333MHz") << QStringLiteral("12.0");
-    QTest::newRow("400 bus") << QStringLiteral("2200") << QStringLiteral("400MHz")
-                             << QStringLiteral("11.0");
-    QTest::newRow("below one has no leading zero")
-        << QStringLiteral("40") << QStringLiteral("200MHz") << QStringLiteral(".4");
-    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("200MHz")
-                          << QStringLiteral(".0");
-    QTest::newRow("999.99 carries to 1000.0, no grouping")
-        << QStringLiteral("99999") << QStringLiteral("200MHz") << QStringLiteral("1000.0");
-    QTest::newRow("decimal frequency")
-        << QStringLiteral("1.25") << QStringLiteral("200MHz") << QStringLiteral(".0");
-    QTest::newRow("frequency not numeric")
-        << QStringLiteral("1X00") << QStringLiteral("266MHz") << QStringLiteral("Error!");
-    QTest::newRow("empty bus") << QStringLiteral("1000") << QString() << QStringLiteral("Error!");
-    QTest::newRow("zero bus, no division by zero")
-        << QStringLiteral("1000") << QStringLiteral("000MHz") << QStringLiteral("Error!");
-    QTest::newRow("empty frequency")
-        << QString() << QStringLiteral("266MHz") << QStringLiteral("Error!");
+    addTsvRows<QString, QString, QString>("clock-rated-multipliers.tsv");
 }
 
 void tst_ClockTable::clockRatedMultiplier()

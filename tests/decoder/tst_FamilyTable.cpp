@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The family table as a whole pass sees it: which lines are decoded and which end with which
 // message. Every pass runs over a previous result, so an early end must empty every field and
@@ -38,10 +40,9 @@ static QString unsupported(const char* model)
 
 void tst_FamilyTable::recognition_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("message"); // empty: decoded
-    QTest::addColumn<QString>("modelName");
-    QTest::addColumn<QString>("rating"); // shows the prefix length that was used
+    // message: empty: decoded
+    // rating: shows the prefix length that was used
+    addColumns<QString, QString, QString, QString>({"line1", "message", "modelName", "rating"});
 
     auto decoded = [](const char* tag, const char* line, const char* model, const char* rating) {
         QTest::newRow(tag) << QString::fromLatin1(line) << QString() << QString::fromLatin1(model)

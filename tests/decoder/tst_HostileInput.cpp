@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
 #include "HtmlTable.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Input no one types on purpose, from the decode pass to the exported table: very long lines,
 // control characters, lone surrogates as a paste can bring them, and characters outside the
@@ -44,10 +46,12 @@ void tst_HostileInput::longLinesDecode_data()
 {
     QTest::addColumn<QString>("filler");
 
+    // clang-format off
     QTest::newRow("letters") << QStringLiteral("X");
     QTest::newRow("outside the BMP") << QStringLiteral("\U0001F600");
     QTest::newRow("control characters") << QStringLiteral("\u0001\t\u007F\u0085");
     QTest::newRow("lone surrogates") << QString(QChar(0xDC00)) + QChar(0xD800);
+    // clang-format on
 }
 
 // 200,000 UTF-16 units of filler in each box, where the decoder does not read: line 1 after the
@@ -73,37 +77,23 @@ void tst_HostileInput::longLinesDecode()
 
 void tst_HostileInput::oddCharactersReachTheExport_data()
 {
-    QTest::addColumn<QString>("line3");
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("batch");
-    QTest::addColumn<QByteArray>("steppingCell"); // as the export writes it
-    QTest::addColumn<QByteArray>("batchCell");
+    // steppingCell: as the export writes it
+    addColumns<QString, QString, QString, QByteArray, QByteArray>(
+        {"line3", "stepping", "batch", "steppingCell", "batchCell"});
 
     const QString emoji = QStringLiteral("\U0001F600");
     const QChar high(0xD800);
     const QChar low(0xDC00);
-    QTest::newRow("C0 controls and DEL")
-        << QStringLiteral("\u0001\u001F\t\u007F0312XPMW") << QStringLiteral("\u0001\u001F\t\u007F")
-        << QStringLiteral("M") << QByteArray("\x01\x1F\t\x7F") << QByteArray("M");
-    QTest::newRow("CR and LF") << QStringLiteral("A\r\nB0312XP\nW") << QStringLiteral("A\r\nB")
-                               << QStringLiteral("\n") << QByteArray("A&#13;&#10;B")
-                               << QByteArray("&#10;");
-    QTest::newRow("C1 controls and a non-breaking space")
-        << QStringLiteral("\u0085\u009F\u00A00312XPMW") << QStringLiteral("\u0085\u009F\u00A0")
-        << QStringLiteral("M") << QByteArray("&#133;&#159;\xA0") << QByteArray("M");
+    // clang-format off
+    QTest::newRow("C0 controls and DEL") << QStringLiteral("\u0001\u001F\t\u007F0312XPMW") << QStringLiteral("\u0001\u001F\t\u007F") << QStringLiteral("M") << QByteArray("\x01\x1F\t\x7F") << QByteArray("M");
+    QTest::newRow("CR and LF") << QStringLiteral("A\r\nB0312XP\nW") << QStringLiteral("A\r\nB") << QStringLiteral("\n") << QByteArray("A&#13;&#10;B") << QByteArray("&#10;");
+    QTest::newRow("C1 controls and a non-breaking space") << QStringLiteral("\u0085\u009F\u00A00312XPMW") << QStringLiteral("\u0085\u009F\u00A0") << QStringLiteral("M") << QByteArray("&#133;&#159;\xA0") << QByteArray("M");
     // Seven characters of two UTF-16 units each: the digit after them is still position 8.
-    QTest::newRow("seven characters outside the BMP")
-        << emoji.repeated(7) + QStringLiteral("0312XP") + emoji + u'W' << emoji.repeated(7) << emoji
-        << QByteArray("&#128512;").repeated(7) << QByteArray("&#128512;");
-    QTest::newRow("lone surrogates, either half, and reversed")
-        << QString(low) + high + QStringLiteral("0312XP") + high + u'W' << QString(low) + high
-        << QString(high) << QByteArray("&#56320;&#55296;") << QByteArray("&#55296;");
-    QTest::newRow("a lone high surrogate before a pair")
-        << QString(high) + emoji + QStringLiteral("0312XP") + low + u'W' << QString(high) + emoji
-        << QString(low) << QByteArray("&#55296;&#128512;") << QByteArray("&#56320;");
-    QTest::newRow("markup") << QStringLiteral("<\"&>0312XP<W") << QStringLiteral("<\"&>")
-                            << QStringLiteral("<") << QByteArray("&lt;&quot;&amp;&gt;")
-                            << QByteArray("&lt;");
+    QTest::newRow("seven characters outside the BMP") << emoji.repeated(7) + QStringLiteral("0312XP") + emoji + u'W' << emoji.repeated(7) << emoji << QByteArray("&#128512;").repeated(7) << QByteArray("&#128512;");
+    QTest::newRow("lone surrogates, either half, and reversed") << QString(low) + high + QStringLiteral("0312XP") + high + u'W' << QString(low) + high << QString(high) << QByteArray("&#56320;&#55296;") << QByteArray("&#55296;");
+    QTest::newRow("a lone high surrogate before a pair") << QString(high) + emoji + QStringLiteral("0312XP") + low + u'W' << QString(high) + emoji << QString(low) << QByteArray("&#55296;&#128512;") << QByteArray("&#56320;");
+    QTest::newRow("markup") << QStringLiteral("<\"&>0312XP<W") << QStringLiteral("<\"&>") << QStringLiteral("<") << QByteArray("&lt;&quot;&amp;&gt;") << QByteArray("&lt;");
+    // clang-format on
 }
 
 // The stepping code (the start of line 3) and the batch (its third character from the end)

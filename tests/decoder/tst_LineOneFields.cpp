@@ -4,12 +4,14 @@
 #include "DecodeTestSupport.h"
 #include "FamilyTable.h"
 #include "LineOneFields.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 #include <utility>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 Q_DECLARE_METATYPE(tallisk::Field)
 
@@ -43,55 +45,7 @@ static DecodeRecord decodeLineOne(const QString& line1, bool withCore)
 
 void tst_LineOneFields::fieldCodes_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("fields");
-
-    QTest::newRow("clock-rated Athlon")
-        << QStringLiteral("A1000AMT3C")
-        << QStringLiteral("performance_rating=N/A | working_frequency=1000 | package_type=CPGA"
-                          " | operating_voltage=1.75v | operating_temperature=90\u00B0C"
-                          " | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
-    QTest::newRow("three rating digits, the letter after is the package")
-        << QStringLiteral("D700AUT1B")
-        << QStringLiteral("performance_rating=N/A | working_frequency=700 | package_type=CPGA"
-                          " | operating_voltage=1.60v | operating_temperature=90\u00B0C"
-                          " | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz");
-    QTest::newRow("AX prefix of two")
-        << QStringLiteral("AX1800DMT3C")
-        << QStringLiteral("performance_rating=1800+ | package_type=OPGA | operating_voltage=1.75v"
-                          " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB"
-                          " | fsb_frequency=266MHz");
-    QTest::newRow("nothing after the digits")
-        << QStringLiteral("AXDA2500") << QStringLiteral("performance_rating=2500+");
-    QTest::newRow("three digits and the end")
-        << QStringLiteral("AXDA250") << QStringLiteral("performance_rating=250+");
-    QTest::newRow("rating group taken unchanged")
-        << QStringLiteral("A1X00AMT3C")
-        << QStringLiteral("performance_rating=N/A | working_frequency=1X00 | package_type=CPGA"
-                          " | operating_voltage=1.75v | operating_temperature=90\u00B0C"
-                          " | l1_cache=128KB | l2_cache=256KB | fsb_frequency=266MHz");
-    QTest::newRow("lower-case codes are not in the tables")
-        << QStringLiteral("AXDA2500dkv4d")
-        << QStringLiteral("performance_rating=2500+ | l1_cache=128KB | l2_cache=512KB");
-    QTest::newRow("cache digit 0 and 6 leave both caches blank")
-        << QStringLiteral("AXDA2500DKV0D")
-        << QStringLiteral("performance_rating=2500+ | package_type=OPGA | operating_voltage=1.65v"
-                          " | operating_temperature=85\u00B0C | fsb_frequency=333MHz");
-    QTest::newRow("worked example; characters after the bus letter are not read")
-        << QStringLiteral("AXDA2500DKV4DZZZ<&>")
-        << QStringLiteral("performance_rating=2500+ | package_type=OPGA | operating_voltage=1.65v"
-                          " | operating_temperature=85\u00B0C | l1_cache=128KB | l2_cache=512KB"
-                          " | fsb_frequency=333MHz");
-    QTest::newRow("a wide character is one position")
-        << QStringLiteral("AXDA2500\U0001F600KV4D")
-        << QStringLiteral("performance_rating=2500+ | operating_voltage=1.65v"
-                          " | operating_temperature=85\u00B0C | l1_cache=128KB | l2_cache=512KB"
-                          " | fsb_frequency=333MHz");
-    QTest::newRow("an accented letter is one position")
-        << QStringLiteral("D700\u00E9UT1B")
-        << QStringLiteral("performance_rating=N/A | working_frequency=700 | operating_voltage=1.60v"
-                          " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB"
-                          " | fsb_frequency=200MHz");
+    addTsvRows<QString, QString>("field-codes.tsv");
 }
 
 void tst_LineOneFields::fieldCodes()
@@ -104,9 +58,7 @@ void tst_LineOneFields::fieldCodes()
 // that is not in the table.
 void tst_LineOneFields::codeTables_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("text");
+    addColumns<QString, Field, QString>({"line1", "field", "text"});
 
     using Codes = std::initializer_list<std::pair<char, const char16_t*>>;
     const auto table = [](const char* line, Field field, Codes codes) {
@@ -115,47 +67,13 @@ void tst_LineOneFields::codeTables_data()
             QTest::newRow(qPrintable(line1)) << line1 << field << QString::fromUtf16(text);
         }
     };
-    table("AXDA2500%1KV4D", Field::PackageType,
-          {{'A', u"CPGA"},
-           {'B', u"OBGA"},
-           {'D', u"OPGA"},
-           {'E', u"uPGA"},
-           {'F', u"OPGA"},
-           {'G', u"uPGA"},
-           {'C', u""}});
-    table("AXDA2500D%1V4D", Field::OperatingVoltage,
-          {{'Y', u"1.10v"},
-           {'C', u"1.15v"},
-           {'T', u"1.20v"},
-           {'X', u"1.25v"},
-           {'W', u"1.30v"},
-           {'J', u"1.35v"},
-           {'V', u"1.40v"},
-           {'Q', u"1.45v"},
-           {'L', u"1.50v"},
-           {'H', u"1.55v"},
-           {'U', u"1.60v"},
-           {'K', u"1.65v"},
-           {'P', u"1.70v"},
-           {'M', u"1.75v"},
-           {'N', u"1.80v"},
-           {'A', u""}});
-    table("AXDA2500DK%14D", Field::OperatingTemperature,
-          {{'R', u"70\u00B0C"},
-           {'V', u"85\u00B0C"},
-           {'T', u"90\u00B0C"},
-           {'S', u"95\u00B0C"},
-           {'Q', u"100\u00B0C"},
-           {'K', u""}});
-    table("AXDA2500DKV%1D", Field::L2Cache,
-          {{'1', u"64KB"},
-           {'2', u"128KB"},
-           {'3', u"256KB"},
-           {'4', u"512KB"},
-           {'5', u"1024KB"},
-           {'6', u""}});
-    table("AXDA2500DKV4%1", Field::Fsb,
-          {{'B', u"200MHz"}, {'C', u"266MHz"}, {'D', u"333MHz"}, {'E', u"400MHz"}, {'A', u""}});
+    // clang-format off
+    table("AXDA2500%1KV4D", Field::PackageType, {{'A', u"CPGA"}, {'B', u"OBGA"}, {'D', u"OPGA"}, {'E', u"uPGA"}, {'F', u"OPGA"}, {'G', u"uPGA"}, {'C', u""}});
+    table("AXDA2500D%1V4D", Field::OperatingVoltage, {{'Y', u"1.10v"}, {'C', u"1.15v"}, {'T', u"1.20v"}, {'X', u"1.25v"}, {'W', u"1.30v"}, {'J', u"1.35v"}, {'V', u"1.40v"}, {'Q', u"1.45v"}, {'L', u"1.50v"}, {'H', u"1.55v"}, {'U', u"1.60v"}, {'K', u"1.65v"}, {'P', u"1.70v"}, {'M', u"1.75v"}, {'N', u"1.80v"}, {'A', u""}});
+    table("AXDA2500DK%14D", Field::OperatingTemperature, {{'R', u"70\u00B0C"}, {'V', u"85\u00B0C"}, {'T', u"90\u00B0C"}, {'S', u"95\u00B0C"}, {'Q', u"100\u00B0C"}, {'K', u""}});
+    table("AXDA2500DKV%1D", Field::L2Cache, {{'1', u"64KB"}, {'2', u"128KB"}, {'3', u"256KB"}, {'4', u"512KB"}, {'5', u"1024KB"}, {'6', u""}});
+    table("AXDA2500DKV4%1", Field::Fsb, {{'B', u"200MHz"}, {'C', u"266MHz"}, {'D', u"333MHz"}, {'E', u"400MHz"}, {'A', u""}});
+    // clang-format on
 }
 
 void tst_LineOneFields::codeTables()
@@ -167,39 +85,26 @@ void tst_LineOneFields::codeTables()
 
 void tst_LineOneFields::coreRules_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<QString>("model");
+    addColumns<QString, QString, QString>({"line1", "core", "model"});
 
-    QTest::newRow("AXDA 512KB Barton")
-        << QStringLiteral("AXDA2500DKV4D") << QStringLiteral("Barton") << QStringLiteral("10");
-    QTest::newRow("AXDA 256KB falls to Thoroughbred")
-        << QStringLiteral("AXDA2600DKV3D") << QStringLiteral("Thoroughbred") << QStringLiteral("8");
-    QTest::newRow("AXDA 1024KB no core")
-        << QStringLiteral("AXDA2600DKV5D") << QString() << QString();
-    QTest::newRow("AXDA 64KB no core, no Duron rule")
-        << QStringLiteral("AXDA2600DUV1D") << QString() << QString();
-    QTest::newRow("AX 256KB Palomino")
-        << QStringLiteral("AX1800DMT3C") << QStringLiteral("Palomino") << QStringLiteral("6");
+    // clang-format off
+    QTest::newRow("AXDA 512KB Barton") << QStringLiteral("AXDA2500DKV4D") << QStringLiteral("Barton") << QStringLiteral("10");
+    QTest::newRow("AXDA 256KB falls to Thoroughbred") << QStringLiteral("AXDA2600DKV3D") << QStringLiteral("Thoroughbred") << QStringLiteral("8");
+    QTest::newRow("AXDA 1024KB no core") << QStringLiteral("AXDA2600DKV5D") << QString() << QString();
+    QTest::newRow("AXDA 64KB no core, no Duron rule") << QStringLiteral("AXDA2600DUV1D") << QString() << QString();
+    QTest::newRow("AX 256KB Palomino") << QStringLiteral("AX1800DMT3C") << QStringLiteral("Palomino") << QStringLiteral("6");
     QTest::newRow("AX 512KB no core") << QStringLiteral("AX1800DMT4C") << QString() << QString();
-    QTest::newRow("K7 256KB Thunderbird")
-        << QStringLiteral("K7650AMT3C") << QStringLiteral("Thunderbird") << QStringLiteral("4");
-    QTest::newRow("A 256KB Thunderbird")
-        << QStringLiteral("A1000AMT3C") << QStringLiteral("Thunderbird") << QStringLiteral("4");
-    QTest::newRow("DHD Morgan") << QStringLiteral("DHD1300AMT1B") << QStringLiteral("Morgan")
-                                << QStringLiteral("7");
-    QTest::newRow("DHD Spitfire") << QStringLiteral("DHD800AUT1B") << QStringLiteral("Spitfire")
-                                  << QStringLiteral("3");
-    QTest::newRow("DHM Spitfire without model")
-        << QStringLiteral("DHM800AUT1B") << QStringLiteral("Spitfire") << QString();
-    QTest::newRow("DHL Morgan without model")
-        << QStringLiteral("DHL800AMT1B") << QStringLiteral("Morgan") << QString();
-    QTest::newRow("D Spitfire without model")
-        << QStringLiteral("D700AUT1B") << QStringLiteral("Spitfire") << QString();
+    QTest::newRow("K7 256KB Thunderbird") << QStringLiteral("K7650AMT3C") << QStringLiteral("Thunderbird") << QStringLiteral("4");
+    QTest::newRow("A 256KB Thunderbird") << QStringLiteral("A1000AMT3C") << QStringLiteral("Thunderbird") << QStringLiteral("4");
+    QTest::newRow("DHD Morgan") << QStringLiteral("DHD1300AMT1B") << QStringLiteral("Morgan") << QStringLiteral("7");
+    QTest::newRow("DHD Spitfire") << QStringLiteral("DHD800AUT1B") << QStringLiteral("Spitfire") << QStringLiteral("3");
+    QTest::newRow("DHM Spitfire without model") << QStringLiteral("DHM800AUT1B") << QStringLiteral("Spitfire") << QString();
+    QTest::newRow("DHL Morgan without model") << QStringLiteral("DHL800AMT1B") << QStringLiteral("Morgan") << QString();
+    QTest::newRow("D Spitfire without model") << QStringLiteral("D700AUT1B") << QStringLiteral("Spitfire") << QString();
     QTest::newRow("Duron 1.50v") << QStringLiteral("D700ALT1B") << QString() << QString();
     QTest::newRow("Duron other cache") << QStringLiteral("D700AUT2B") << QString() << QString();
-    QTest::newRow("DHD other cache not retried as D")
-        << QStringLiteral("DHD800AUT3B") << QString() << QString();
+    QTest::newRow("DHD other cache not retried as D") << QStringLiteral("DHD800AUT3B") << QString() << QString();
+    // clang-format on
 }
 
 void tst_LineOneFields::coreRules()

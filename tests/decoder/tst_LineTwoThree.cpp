@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Lines 2 and 3 through whole passes; line 1 picks the model-number group.
 class tst_LineTwoThree : public QObject
@@ -63,12 +65,9 @@ static QString join(std::initializer_list<QString> parts)
 
 void tst_LineTwoThree::lines_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("line2");
-    QTest::addColumn<QString>("line3");
-    QTest::addColumn<QString>("fields"); // every non-empty field
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("completed");
+    // fields: every non-empty field
+    addColumns<QString, QString, QString, QString, QStringList, bool>(
+        {"line1", "line2", "line3", "fields", "messages", "completed"});
 
     const QString worked2 = QStringLiteral("ABCDEFG18HIJ1234");
     const QString worked3 = QStringLiteral("JIUHB0312XPMW");
@@ -82,112 +81,31 @@ void tst_LineTwoThree::lines_data()
         QTest::newRow(tag) << l1 << l2 << l3 << fields << QStringList() << true;
     };
 
-    ok("Thoroughbred, worked lines 2 and 3", kThoroughbredLine, worked2, worked3,
-       join({QStringLiteral("core=Thoroughbred B Low end"), kThoroughbred, kThoroughbredClock,
-             QStringLiteral("stepping_code=JIUHB | downgraded_from=1800+"), date0312, batchM1234}));
-    ok("worked example: Barton, downgraded N/A, core unchanged", kBartonLine, worked2, worked3,
-       join({kBarton, kBartonClock, QStringLiteral("stepping_code=JIUHB"), date0312, batchM1234}));
-    ok("downgraded from a line 2 of eight characters", kThoroughbredLine,
-       QStringLiteral("ABCD1237"), QStringLiteral("A0312XPMW"),
-       join({QStringLiteral("core=Thoroughbred A High end"), kThoroughbred, kThoroughbredClock,
-             QStringLiteral("stepping_code=A | production_batch=M"
-                            " | batch_production_number=1237 | downgraded_from=700+"),
-             date0312}));
-    ok("downgraded unreadable on a short line 2", kThoroughbredLine, QStringLiteral("1234"),
-       QStringLiteral("K0312XPMW"),
-       join({QStringLiteral("core=Thoroughbred"), kThoroughbred, kThoroughbredClock,
-             QStringLiteral("stepping_code=K | downgraded_from=Error: Unable to read correct"
-                            " value"),
-             date0312, batchM1234}));
-    ok("seven-letter stepping", kBartonLine, QStringLiteral("1234"),
-       QStringLiteral("ABCDEFG0312XPMW"),
-       join(
-           {kBarton, kBartonClock, QStringLiteral("stepping_code=ABCDEFG"), date0312, batchM1234}));
-    QTest::newRow("eight letters: no stepping, date not numeric")
-        << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312XPMW")
-        << join({kBarton, kBartonClock, batchM1234}) << QStringList{kStepping} << true;
-    QTest::newRow("eight letters then the date ends the line")
-        << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312")
-        << join({kBarton, QStringLiteral("batch_production_number=1234")})
-        << QStringList{kStepping, kLineThree} << false;
-    ok("a digit at position 1 is not seen", kBartonLine, QStringLiteral("1234"),
-       QStringLiteral("1A0312XPMW"),
-       join({kBarton, kBartonClock, QStringLiteral("stepping_code=1A"), date0312, batchM1234}));
-    QTest::newRow("line 2 ends in letters: pass ends after the date")
-        << kBartonLine << QStringLiteral("ABCDEFG18HIJ12AB") << worked3
-        << join({kBarton, QStringLiteral("stepping_code=JIUHB"), date0312}) << QStringList{kLineTwo}
-        << false;
-    QTest::newRow("line 3 ends in digits: pass ends after the batch number")
-        << kBartonLine << worked2 << QStringLiteral("JIUHB03121234")
-        << join({kBarton, QStringLiteral("stepping_code=JIUHB | batch_production_number=1234"),
-                 date0312})
-        << QStringList{kLineThree} << false;
-    ok("third of the last four a digit: no batch, no message", kBartonLine, QStringLiteral("1234"),
-       QStringLiteral("JIUHB0312XP4W"),
-       join({kBarton, kBartonClock,
-             QStringLiteral("stepping_code=JIUHB | batch_production_number=1234"), date0312}));
-    ok("last four of line 3 shorter than three", kBartonLine, QStringLiteral("1234"),
-       QStringLiteral("A1"),
-       join({kBarton, kBartonClock,
-             QStringLiteral("stepping_code=A | manufacture_year=201 | manufacture_week=Week 1"
-                            " | batch_production_number=1234")}));
-    QTest::newRow("empty lines in the line-3 group")
-        << kBartonLine << QString() << QString() << kBarton << QStringList{kStepping, kLineTwo}
-        << false;
-    ok("line-2 group, Palomino", kPalominoLine, QStringLiteral("AGOGA0227TPDW"), QString(),
-       join({kPalomino, agoga}));
-    ok("line-2 group, Thunderbird (model 4) gets its multiplier", QStringLiteral("A1000AMT3C"),
-       QStringLiteral("AGOGA0227TPDW"), worked3,
-       join({QStringLiteral("core=Thunderbird | cpu_model=4 | performance_rating=N/A"
-                            " | working_frequency=1000 | package_type=CPGA"
-                            " | operating_voltage=1.75v | operating_temperature=90\u00B0C"
-                            " | l1_cache=128KB | l2_cache=256KB | multiplier=7.5"
-                            " | fsb_frequency=266MHz"),
-             agoga, lineTwoNA}));
-    ok("line-2 group, Morgan (model 7) keeps its frequency", QStringLiteral("DHD1300AMT1B"),
-       QStringLiteral("AGOGA0227TPDW"), worked3,
-       join({QStringLiteral("core=Morgan | cpu_model=7 | performance_rating=N/A"
-                            " | working_frequency=1300 | package_type=CPGA"
-                            " | operating_voltage=1.75v | operating_temperature=90\u00B0C"
-                            " | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz"),
-             agoga, lineTwoNA}));
-    ok("line-2 group, short date code", kPalominoLine, QStringLiteral("AB1"),
-       QStringLiteral("ignored"),
-       join({kPalomino, QStringLiteral("stepping_code=AB | manufacture_year=201"
-                                       " | manufacture_week=Week 1 | production_batch=1")}));
-    ok("line-2 group, date taken untested", kPalominoLine, QStringLiteral("ABCD0W12"), QString(),
-       join({kPalomino, QStringLiteral("stepping_code=ABCD | manufacture_year=200W"
-                                       " | manufacture_week=Week 12 | production_batch=2")}));
-    QTest::newRow("line-2 group, empty line 2")
-        << kPalominoLine << QString() << QString()
-        << join({kPalomino, QStringLiteral("manufacture_year=20 | manufacture_week=Week ")})
-        << QStringList{kStepping} << true;
-    ok("line-2 group, Latin-1 stepping, lone surrogate as the batch", kPalominoLine,
-       QStringLiteral("\u00B0\u00B0\u00B0\u00B0\u00B00227TPD") + QChar(0xDC00), QString(),
-       join({kPalomino,
-             QStringLiteral("stepping_code=\u00B0\u00B0\u00B0\u00B0\u00B0"
-                            " | manufacture_year=2002 | manufacture_week=Week 27"),
-             QStringLiteral("production_batch=") + QChar(0xDC00)}));
-    ok("other chips read neither line", QStringLiteral("D700AUT1B"), QString(), QString(),
-       QStringLiteral("core=Spitfire | performance_rating=N/A | working_frequency=700"
-                      " | package_type=CPGA | operating_voltage=1.60v"
-                      " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB"
-                      " | fsb_frequency=200MHz | production_batch=Not found"
-                      " | downgraded_from=N/A"));
-    ok("model 3 is another chip", QStringLiteral("DHD800AUT1B"), QStringLiteral("AGOGA0227TPDW"),
-       worked3,
-       QStringLiteral("core=Spitfire | cpu_model=3 | performance_rating=N/A"
-                      " | working_frequency=800 | package_type=CPGA | operating_voltage=1.60v"
-                      " | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB"
-                      " | fsb_frequency=200MHz | production_batch=Not found"
-                      " | downgraded_from=N/A"));
-    ok("wide characters in lines 2 and 3 are one position each", kBartonLine,
-       QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F6001234"),
-       QStringLiteral("\U0001F600\u00E9\U0001F6000312X\U0001F600\U0001F601W"),
-       join({kBarton, kBartonClock,
-             QStringLiteral("stepping_code=\U0001F600\u00E9\U0001F600 | production_batch="
-                            "\U0001F601 | batch_production_number=1234"),
-             date0312}));
+    // clang-format off
+    ok("Thoroughbred, worked lines 2 and 3", kThoroughbredLine, worked2, worked3, join({QStringLiteral("core=Thoroughbred B Low end"), kThoroughbred, kThoroughbredClock, QStringLiteral("stepping_code=JIUHB | downgraded_from=1800+"), date0312, batchM1234}));
+    ok("worked example: Barton, downgraded N/A, core unchanged", kBartonLine, worked2, worked3, join({kBarton, kBartonClock, QStringLiteral("stepping_code=JIUHB"), date0312, batchM1234}));
+    ok("downgraded from a line 2 of eight characters", kThoroughbredLine, QStringLiteral("ABCD1237"), QStringLiteral("A0312XPMW"), join({QStringLiteral("core=Thoroughbred A High end"), kThoroughbred, kThoroughbredClock, QStringLiteral("stepping_code=A | production_batch=M | batch_production_number=1237 | downgraded_from=700+"), date0312}));
+    ok("downgraded unreadable on a short line 2", kThoroughbredLine, QStringLiteral("1234"), QStringLiteral("K0312XPMW"), join({QStringLiteral("core=Thoroughbred"), kThoroughbred, kThoroughbredClock, QStringLiteral("stepping_code=K | downgraded_from=Error: Unable to read correct value"), date0312, batchM1234}));
+    ok("seven-letter stepping", kBartonLine, QStringLiteral("1234"), QStringLiteral("ABCDEFG0312XPMW"), join( {kBarton, kBartonClock, QStringLiteral("stepping_code=ABCDEFG"), date0312, batchM1234}));
+    QTest::newRow("eight letters: no stepping, date not numeric") << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312XPMW") << join({kBarton, kBartonClock, batchM1234}) << QStringList{kStepping} << true;
+    QTest::newRow("eight letters then the date ends the line") << kBartonLine << QStringLiteral("1234") << QStringLiteral("ABCDEFGH0312") << join({kBarton, QStringLiteral("batch_production_number=1234")}) << QStringList{kStepping, kLineThree} << false;
+    ok("a digit at position 1 is not seen", kBartonLine, QStringLiteral("1234"), QStringLiteral("1A0312XPMW"), join({kBarton, kBartonClock, QStringLiteral("stepping_code=1A"), date0312, batchM1234}));
+    QTest::newRow("line 2 ends in letters: pass ends after the date") << kBartonLine << QStringLiteral("ABCDEFG18HIJ12AB") << worked3 << join({kBarton, QStringLiteral("stepping_code=JIUHB"), date0312}) << QStringList{kLineTwo} << false;
+    QTest::newRow("line 3 ends in digits: pass ends after the batch number") << kBartonLine << worked2 << QStringLiteral("JIUHB03121234") << join({kBarton, QStringLiteral("stepping_code=JIUHB | batch_production_number=1234"), date0312}) << QStringList{kLineThree} << false;
+    ok("third of the last four a digit: no batch, no message", kBartonLine, QStringLiteral("1234"), QStringLiteral("JIUHB0312XP4W"), join({kBarton, kBartonClock, QStringLiteral("stepping_code=JIUHB | batch_production_number=1234"), date0312}));
+    ok("last four of line 3 shorter than three", kBartonLine, QStringLiteral("1234"), QStringLiteral("A1"), join({kBarton, kBartonClock, QStringLiteral("stepping_code=A | manufacture_year=201 | manufacture_week=Week 1 | batch_production_number=1234")}));
+    QTest::newRow("empty lines in the line-3 group") << kBartonLine << QString() << QString() << kBarton << QStringList{kStepping, kLineTwo} << false;
+    ok("line-2 group, Palomino", kPalominoLine, QStringLiteral("AGOGA0227TPDW"), QString(), join({kPalomino, agoga}));
+    ok("line-2 group, Thunderbird (model 4) gets its multiplier", QStringLiteral("A1000AMT3C"), QStringLiteral("AGOGA0227TPDW"), worked3, join({QStringLiteral("core=Thunderbird | cpu_model=4 | performance_rating=N/A | working_frequency=1000 | package_type=CPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=256KB | multiplier=7.5 | fsb_frequency=266MHz"), agoga, lineTwoNA}));
+    ok("line-2 group, Morgan (model 7) keeps its frequency", QStringLiteral("DHD1300AMT1B"), QStringLiteral("AGOGA0227TPDW"), worked3, join({QStringLiteral("core=Morgan | cpu_model=7 | performance_rating=N/A | working_frequency=1300 | package_type=CPGA | operating_voltage=1.75v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz"), agoga, lineTwoNA}));
+    ok("line-2 group, short date code", kPalominoLine, QStringLiteral("AB1"), QStringLiteral("ignored"), join({kPalomino, QStringLiteral("stepping_code=AB | manufacture_year=201 | manufacture_week=Week 1 | production_batch=1")}));
+    ok("line-2 group, date taken untested", kPalominoLine, QStringLiteral("ABCD0W12"), QString(), join({kPalomino, QStringLiteral("stepping_code=ABCD | manufacture_year=200W | manufacture_week=Week 12 | production_batch=2")}));
+    QTest::newRow("line-2 group, empty line 2") << kPalominoLine << QString() << QString() << join({kPalomino, QStringLiteral("manufacture_year=20 | manufacture_week=Week ")}) << QStringList{kStepping} << true;
+    ok("line-2 group, Latin-1 stepping, lone surrogate as the batch", kPalominoLine, QStringLiteral("\u00B0\u00B0\u00B0\u00B0\u00B00227TPD") + QChar(0xDC00), QString(), join({kPalomino, QStringLiteral("stepping_code=\u00B0\u00B0\u00B0\u00B0\u00B0 | manufacture_year=2002 | manufacture_week=Week 27"), QStringLiteral("production_batch=") + QChar(0xDC00)}));
+    ok("other chips read neither line", QStringLiteral("D700AUT1B"), QString(), QString(), QStringLiteral("core=Spitfire | performance_rating=N/A | working_frequency=700 | package_type=CPGA | operating_voltage=1.60v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz | production_batch=Not found | downgraded_from=N/A"));
+    ok("model 3 is another chip", QStringLiteral("DHD800AUT1B"), QStringLiteral("AGOGA0227TPDW"), worked3, QStringLiteral("core=Spitfire | cpu_model=3 | performance_rating=N/A | working_frequency=800 | package_type=CPGA | operating_voltage=1.60v | operating_temperature=90\u00B0C | l1_cache=128KB | l2_cache=64KB | fsb_frequency=200MHz | production_batch=Not found | downgraded_from=N/A"));
+    ok("wide characters in lines 2 and 3 are one position each", kBartonLine, QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F6001234"), QStringLiteral("\U0001F600\u00E9\U0001F6000312X\U0001F600\U0001F601W"), join({kBarton, kBartonClock, QStringLiteral("stepping_code=\U0001F600\u00E9\U0001F600 | production_batch=\U0001F601 | batch_production_number=1234"), date0312}));
+    // clang-format on
 }
 
 // Each row is decoded over the worked example's result, as a window decodes one code after
@@ -210,15 +128,7 @@ void tst_LineTwoThree::lines()
 
 void tst_LineTwoThree::thoroughbredSuffixes_data()
 {
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("core");
-
-    QTest::newRow("AIUHA") << QStringLiteral("AIUHA") << QStringLiteral("Thoroughbred A High end");
-    QTest::newRow("KIUHB") << QStringLiteral("KIUHB") << QStringLiteral("Thoroughbred B");
-    QTest::newRow("JIUHC") << QStringLiteral("JIUHC") << QStringLiteral("Thoroughbred Low end");
-    QTest::newRow("lower case") << QStringLiteral("aiuhb") << QStringLiteral("Thoroughbred");
-    QTest::newRow("one letter J") << QStringLiteral("J") << QStringLiteral("Thoroughbred Low end");
-    QTest::newRow("no stepping") << QStringLiteral("ABCDEFGH") << QStringLiteral("Thoroughbred");
+    addTsvRows<QString, QString>("thoroughbred-steppings.tsv");
 }
 
 void tst_LineTwoThree::thoroughbredSuffixes()

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeTestSupport.h"
+#include "TestSupport.h"
 #include "TextRules.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_TextRules : public QObject
 {
@@ -24,32 +26,18 @@ static const QString kLoneHigh = QString(QChar(0xD83D));
 
 void tst_TextRules::positions_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qsizetype>("length");
-    QTest::addColumn<QString>("at3");
-    QTest::addColumn<QString>("mid2x3");
-    QTest::addColumn<QString>("left2");
-    QTest::addColumn<QString>("right2");
+    addColumns<QString, qsizetype, QString, QString, QString, QString>(
+        {"text", "length", "at3", "mid2x3", "left2", "right2"});
 
-    QTest::newRow("ascii") << QStringLiteral("ABCDE") << qsizetype(5) << QStringLiteral("C")
-                           << QStringLiteral("BCD") << QStringLiteral("AB") << QStringLiteral("DE");
-    QTest::newRow("empty") << QString() << qsizetype(0) << QString() << QString() << QString()
-                           << QString();
-    QTest::newRow("shorter than asked")
-        << QStringLiteral("AB") << qsizetype(2) << QString() << QStringLiteral("B")
-        << QStringLiteral("AB") << QStringLiteral("AB");
-    QTest::newRow("latin-1 is one position")
-        << QStringLiteral("\u00E9\u00B0xyz") << qsizetype(5) << QStringLiteral("x")
-        << QStringLiteral("\u00B0xy") << QStringLiteral("\u00E9\u00B0") << QStringLiteral("yz");
-    QTest::newRow("pair is one position, never split")
-        << (u'A' + kGrin + QStringLiteral("BC") + kGrin) << qsizetype(5) << QStringLiteral("B")
-        << (kGrin + QStringLiteral("BC")) << (u'A' + kGrin) << (u'C' + kGrin);
-    QTest::newRow("lone surrogate is one position")
-        << (u'A' + kLoneHigh + QStringLiteral("BC")) << qsizetype(4) << QStringLiteral("B")
-        << (kLoneHigh + QStringLiteral("BC")) << (u'A' + kLoneHigh) << QStringLiteral("BC");
-    QTest::newRow("lone surrogate at the end")
-        << (QStringLiteral("AB") + kLoneHigh) << qsizetype(3) << kLoneHigh << (u'B' + kLoneHigh)
-        << QStringLiteral("AB") << (u'B' + kLoneHigh);
+    // clang-format off
+    QTest::newRow("ascii") << QStringLiteral("ABCDE") << qsizetype(5) << QStringLiteral("C") << QStringLiteral("BCD") << QStringLiteral("AB") << QStringLiteral("DE");
+    QTest::newRow("empty") << QString() << qsizetype(0) << QString() << QString() << QString() << QString();
+    QTest::newRow("shorter than asked") << QStringLiteral("AB") << qsizetype(2) << QString() << QStringLiteral("B") << QStringLiteral("AB") << QStringLiteral("AB");
+    QTest::newRow("latin-1 is one position") << QStringLiteral("\u00E9\u00B0xyz") << qsizetype(5) << QStringLiteral("x") << QStringLiteral("\u00B0xy") << QStringLiteral("\u00E9\u00B0") << QStringLiteral("yz");
+    QTest::newRow("pair is one position, never split") << (u'A' + kGrin + QStringLiteral("BC") + kGrin) << qsizetype(5) << QStringLiteral("B") << (kGrin + QStringLiteral("BC")) << (u'A' + kGrin) << (u'C' + kGrin);
+    QTest::newRow("lone surrogate is one position") << (u'A' + kLoneHigh + QStringLiteral("BC")) << qsizetype(4) << QStringLiteral("B") << (kLoneHigh + QStringLiteral("BC")) << (u'A' + kLoneHigh) << QStringLiteral("BC");
+    QTest::newRow("lone surrogate at the end") << (QStringLiteral("AB") + kLoneHigh) << qsizetype(3) << kLoneHigh << (u'B' + kLoneHigh) << QStringLiteral("AB") << (u'B' + kLoneHigh);
+    // clang-format on
 }
 
 void tst_TextRules::positions()
@@ -77,13 +65,12 @@ void tst_TextRules::positions()
 // Each text through both tests: isDigit wants exactly one of 0-9, isNumeric a plain number.
 void tst_TextRules::classify_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("digit");
-    QTest::addColumn<bool>("numeric");
+    addColumns<QString, bool, bool>({"text", "digit", "numeric"});
 
     const auto row = [](const char* tag, const QString& text, bool digit, bool numeric) {
         QTest::newRow(tag) << text << digit << numeric;
     };
+    // clang-format off
     row("0", QStringLiteral("0"), true, true);
     row("9", QStringLiteral("9"), true, true);
     row("digits", QStringLiteral("1234"), false, true);
@@ -114,6 +101,7 @@ void tst_TextRules::classify_data()
     row("Arabic-Indic digits", QStringLiteral("\u0661\u0662"), false, false);
     row("fullwidth digits", QStringLiteral("\uFF11\uFF12"), false, false);
     row("mathematical bold one", QStringLiteral("\U0001D7CF"), false, false);
+    // clang-format on
 }
 
 void tst_TextRules::classify()

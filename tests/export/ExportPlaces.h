@@ -41,6 +41,13 @@ public:
     {
         return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
+    // A home below `directory`; where no documents folder is possible, one below the regular
+    // file `directory`/file (which the test makes), so that no one, root included, can create it.
+    static QString homeIn(const QString& directory, bool documentsPossible)
+    {
+        return directory +
+               (documentsPossible ? QStringLiteral("/home") : QStringLiteral("/file/home"));
+    }
     // Whether the documents folder moved with the home (it does on Unix desktops).
     bool documentsInHome() const
     {

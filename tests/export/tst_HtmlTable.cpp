@@ -3,11 +3,13 @@
 #include "DecodeRecord.h"
 #include "HtmlTable.h"
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 
 #include <QByteArrayList>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
 
@@ -117,12 +119,12 @@ void HtmlTableTest::workedExample()
 
 void HtmlTableTest::lineEndsAndCount_data()
 {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("text");
+    addColumns<QString, QString>({"caption", "text"});
 
+    // clang-format off
     QTest::newRow("empty record") << QString::fromLatin1(kWaitingCaption) << QString();
-    QTest::newRow("markup and wide characters")
-        << QStringLiteral("<b>\u20AC</b>") << QStringLiteral("a&b\U0001F600\"<>\u0085");
+    QTest::newRow("markup and wide characters") << QStringLiteral("<b>\u20AC</b>") << QStringLiteral("a&b\U0001F600\"<>\u0085");
+    // clang-format on
 }
 
 void HtmlTableTest::lineEndsAndCount()
@@ -153,20 +155,17 @@ void HtmlTableTest::beforeAnyPass()
 
 void HtmlTableTest::fieldText_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
+    addColumns<QString, QByteArray>({"text", "bytes"});
 
+    // clang-format off
     QTest::newRow("ampersand") << QStringLiteral("A&B") << QByteArray("A&amp;B");
     QTest::newRow("less than") << QStringLiteral("A<B") << QByteArray("A&lt;B");
     QTest::newRow("greater than") << QStringLiteral("A>B") << QByteArray("A&gt;B");
     QTest::newRow("quotation mark") << QStringLiteral("A\"B") << QByteArray("A&quot;B");
     QTest::newRow("apostrophe kept") << QStringLiteral("A'B") << QByteArray("A'B");
-    QTest::newRow("typed entity escaped once")
-        << QStringLiteral("&nbsp;&amp;") << QByteArray("&amp;nbsp;&amp;amp;");
-    QTest::newRow("NUL and DEL as bytes")
-        << QString(QChar(0)) + QChar(0x7F) << QByteArray("\x00\x7F", 2);
-    QTest::newRow("line breaks keep the lines")
-        << QStringLiteral("A\r\nB\nC") << QByteArray("A&#13;&#10;B&#10;C");
+    QTest::newRow("typed entity escaped once") << QStringLiteral("&nbsp;&amp;") << QByteArray("&amp;nbsp;&amp;amp;");
+    QTest::newRow("NUL and DEL as bytes") << QString(QChar(0)) + QChar(0x7F) << QByteArray("\x00\x7F", 2);
+    QTest::newRow("line breaks keep the lines") << QStringLiteral("A\r\nB\nC") << QByteArray("A&#13;&#10;B&#10;C");
     QTest::newRow("first C1 control") << QString(QChar(0x80)) << QByteArray("&#128;");
     QTest::newRow("last C1 control") << QString(QChar(0x9F)) << QByteArray("&#159;");
     QTest::newRow("no-break space") << QString(QChar(0xA0)) << QByteArray("\xA0");
@@ -175,13 +174,11 @@ void HtmlTableTest::fieldText_data()
     QTest::newRow("euro sign") << QStringLiteral("5\u20AC") << QByteArray("5&#8364;");
     QTest::newRow("outside the BMP") << QStringLiteral("x\U0001F600y") << QByteArray("x&#128512;y");
     QTest::newRow("last code point") << QStringLiteral("\U0010FFFF") << QByteArray("&#1114111;");
-    QTest::newRow("lone high surrogate")
-        << QString(QChar(0xD83D)) + QLatin1Char('a') << QByteArray("&#55357;a");
-    QTest::newRow("lone high surrogate at the end")
-        << QStringLiteral("a") + QChar(0xD83D) << QByteArray("a&#55357;");
+    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + QLatin1Char('a') << QByteArray("&#55357;a");
+    QTest::newRow("lone high surrogate at the end") << QStringLiteral("a") + QChar(0xD83D) << QByteArray("a&#55357;");
     QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) << QByteArray("&#56832;");
-    QTest::newRow("surrogates in the wrong order")
-        << QString(QChar(0xDE00)) + QChar(0xD83D) << QByteArray("&#56832;&#55357;");
+    QTest::newRow("surrogates in the wrong order") << QString(QChar(0xDE00)) + QChar(0xD83D) << QByteArray("&#56832;&#55357;");
+    // clang-format on
 }
 
 void HtmlTableTest::fieldText()

@@ -4,6 +4,7 @@
 #include "ExportPlaces.h"
 #include "HtmlTable.h"
 #include "TableFileWriter.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,22 +17,9 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
 
 QStringList entries(const QString& directory)
 {
@@ -179,19 +167,16 @@ private Q_SLOTS:
 
 void TableFileWriterTest::tablePath_data()
 {
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("path");
+    addColumns<QString, QString>({"directory", "path"});
 
 #ifdef Q_OS_WIN
-    QTest::newRow("program directory") << QStringLiteral("C:\\Program Files\\Tallisk")
-                                       << QStringLiteral("C:\\Program Files\\Tallisk\\table.htm");
-    QTest::newRow("drive root keeps its backslash")
-        << QStringLiteral("C:\\") << QStringLiteral("C:\\\\table.htm");
+    // clang-format off
+    QTest::newRow("program directory") << QStringLiteral("C:\\Program Files\\Tallisk") << QStringLiteral("C:\\Program Files\\Tallisk\\table.htm");
+    QTest::newRow("drive root keeps its backslash") << QStringLiteral("C:\\") << QStringLiteral("C:\\\\table.htm");
 #else
-    QTest::newRow("program directory")
-        << QStringLiteral("/usr/lib/tallisk") << QStringLiteral("/usr/lib/tallisk/table.htm");
-    QTest::newRow("root keeps its separator")
-        << QStringLiteral("/") << QStringLiteral("//table.htm");
+    QTest::newRow("program directory") << QStringLiteral("/usr/lib/tallisk") << QStringLiteral("/usr/lib/tallisk/table.htm");
+    QTest::newRow("root keeps its separator") << QStringLiteral("/") << QStringLiteral("//table.htm");
+    // clang-format on
 #endif
 }
 
@@ -215,18 +200,15 @@ void TableFileWriterTest::programDirectory()
 
 void TableFileWriterTest::exportDirectory_data()
 {
-    QTest::addColumn<ProgramDirectory>("program");
-    QTest::addColumn<bool>("documentsPossible");
-    QTest::addColumn<bool>("toDocuments"); // else to the program's directory; empty if neither
+    // toDocuments: else to the program's directory; empty if neither
+    addColumns<ProgramDirectory, bool, bool>({"program", "documentsPossible", "toDocuments"});
 
-    QTest::newRow("writable program directory is kept")
-        << ProgramDirectory::Writable << true << false;
-    QTest::newRow("unwritable program directory: documents")
-        << ProgramDirectory::UnderRegularFile << true << true;
-    QTest::newRow("read-only medium: documents")
-        << ProgramDirectory::ReadOnlyFileSystem << true << true;
-    QTest::newRow("unwritable program directory, no documents folder possible")
-        << ProgramDirectory::UnderRegularFile << false << false;
+    // clang-format off
+    QTest::newRow("writable program directory is kept") << ProgramDirectory::Writable << true << false;
+    QTest::newRow("unwritable program directory: documents") << ProgramDirectory::UnderRegularFile << true << true;
+    QTest::newRow("read-only medium: documents") << ProgramDirectory::ReadOnlyFileSystem << true << true;
+    QTest::newRow("unwritable program directory, no documents folder possible") << ProgramDirectory::UnderRegularFile << false << false;
+    // clang-format on
 }
 
 // The window's export keeps the program's directory where it may write there, and otherwise
@@ -238,7 +220,7 @@ void TableFileWriterTest::exportDirectory()
     QFETCH(bool, toDocuments);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(writeRaw(dir.filePath(QStringLiteral("file")), "a regular file"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "a regular file"));
 
     QString programDir = dir.filePath(QStringLiteral("program"));
     TmpfsMount mount(programDir);
@@ -251,10 +233,8 @@ void TableFileWriterTest::exportDirectory()
         if (const QString why = mount.mount(QStringLiteral("size=64k,ro")); !why.isEmpty())
             QSKIP(qPrintable(QStringLiteral("cannot mount a read-only tmpfs here: ") + why));
     }
-    const QString home =
-        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
-
-    test::ExportPlaces places(programDir, home);
+    test::ExportPlaces places(programDir,
+                              test::ExportPlaces::homeIn(dir.path(), documentsPossible));
     const QString documents = test::ExportPlaces::documents();
     if (!places.documentsInHome())
         QSKIP("the documents folder does not follow the home directory on this platform");
@@ -269,14 +249,16 @@ void TableFileWriterTest::exportDirectory()
     // Created only when it is used.
     QCOMPARE(QFileInfo(documents).isDir(), toDocuments);
     QVERIFY(TableFileWriter::exportTable(exampleRecord(), TableFileWriter::tablePath(chosen)));
-    QCOMPARE(readAll(TableFileWriter::tablePath(chosen)), exampleBytes());
+    QCOMPARE(readFile(TableFileWriter::tablePath(chosen)), exampleBytes());
 }
 
 void TableFileWriterTest::writes_data()
 {
     QTest::addColumn<bool>("hasPrevious");
+    // clang-format off
     QTest::newRow("a new file") << false;
     QTest::newRow("replacing a longer file, keeping its permissions") << true;
+    // clang-format on
 }
 
 void TableFileWriterTest::writes()
@@ -288,14 +270,14 @@ void TableFileWriterTest::writes()
     const QFileDevice::Permissions permissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     if (hasPrevious) {
-        QVERIFY(writeRaw(path, previousBytes()));
+        QVERIFY(writeFile(path, previousBytes()));
         QVERIFY(QFile::setPermissions(path, permissions));
     }
 
     QString error;
     QVERIFY2(TableFileWriter::exportTable(exampleRecord(), path, &error), qPrintable(error));
     QVERIFY(error.isEmpty());
-    QCOMPARE(readAll(path), exampleBytes());
+    QCOMPARE(readFile(path), exampleBytes());
     QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()}); // no temporary
     if (hasPrevious) {
         QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
@@ -305,28 +287,25 @@ void TableFileWriterTest::writes()
 
 void TableFileWriterTest::failures_data()
 {
-    QTest::addColumn<Failure>("failure");
-    QTest::addColumn<bool>("hasPrevious");
-    QTest::addColumn<qint64>("failAfter"); // Injected only
-    QTest::addColumn<int>("reason");       // errno the message must give; 0: any reason
+    // failAfter: Injected only
+    // reason: errno the message must give; 0: any reason
+    addColumns<Failure, bool, qint64, int>({"failure", "hasPrevious", "failAfter", "reason"});
 
     const qint64 size = exampleBytes().size();
-    QTest::newRow("regular file in the path")
-        << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
+    // clang-format off
+    QTest::newRow("regular file in the path") << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
     QTest::newRow("directory in the way") << Failure::DirectoryInTheWay << true << qint64(-1) << 0;
     QTest::newRow("full file system") << Failure::FullFileSystem << true << qint64(-1) << ENOSPC;
     // Replacing, the toolkit names the unwritable file itself; creating, the system's reason.
     QTest::newRow("read-only, replacing") << Failure::ReadOnlyFileSystem << true << qint64(-1) << 0;
-    QTest::newRow("read-only, creating")
-        << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
+    QTest::newRow("read-only, creating") << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
     QTest::newRow("injected before the first byte") << Failure::Injected << true << qint64(0) << 0;
     QTest::newRow("injected after one byte") << Failure::Injected << true << qint64(1) << 0;
-    QTest::newRow("injected after the first lines")
-        << Failure::Injected << true << qint64(300) << 0;
+    QTest::newRow("injected after the first lines") << Failure::Injected << true << qint64(300) << 0;
     QTest::newRow("injected one byte short") << Failure::Injected << true << size - 1 << 0;
-    QTest::newRow("injected after every byte, before the rename")
-        << Failure::Injected << true << size << 0;
+    QTest::newRow("injected after every byte, before the rename") << Failure::Injected << true << size << 0;
     QTest::newRow("injected while creating") << Failure::Injected << false << qint64(10) << 0;
+    // clang-format on
 }
 
 // A failed export reports one line naming the path, leaves the file that was there exactly as
@@ -358,7 +337,7 @@ void TableFileWriterTest::failures()
         previous = path + QStringLiteral("/inside");
     }
     if (hasPrevious)
-        QVERIFY(writeRaw(previous, previousBytes()));
+        QVERIFY(writeFile(previous, previousBytes()));
     if (failure == Failure::FullFileSystem)
         QVERIFY2(fillFileSystem(dir.path()), "the small file system did not fill up");
     const QStringList before = entries(dir.path());
@@ -373,7 +352,7 @@ void TableFileWriterTest::failures()
     QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, &error));
     verifyFailureMessage(error, path, reason ? qt_error_string(reason) : QString());
     if (hasPrevious)
-        QCOMPARE(readAll(previous), previousBytes());
+        QCOMPARE(readFile(previous), previousBytes());
     else
         QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(entries(dir.path()), before);
@@ -381,7 +360,7 @@ void TableFileWriterTest::failures()
     if (failure == Failure::Injected) {
         // One shot: the next export goes through.
         QVERIFY(TableFileWriter::exportTable(exampleRecord(), path));
-        QCOMPARE(readAll(path), exampleBytes());
+        QCOMPARE(readFile(path), exampleBytes());
     } else {
         // A caller without a message sink is told too.
         QVERIFY(!TableFileWriter::exportTable(exampleRecord(), path, nullptr));

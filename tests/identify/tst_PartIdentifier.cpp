@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentifier.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The one entry point: a line read as people type it, the known part before the reader, and
 // the stepping code that tells Thoroughbred A from B.
@@ -26,24 +28,7 @@ private Q_SLOTS:
 
 void tst_PartIdentifier::sameAnswerHoweverTyped_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("part");
-
-    auto row = [](const char* tag, const QString& typed, const char* part) {
-        QTest::newRow(tag) << typed << QString::fromLatin1(part);
-    };
-    row("as printed", QStringLiteral("AXMD2600GJQ4D"), "AXMD2600GJQ4D");
-    row("lower case", QStringLiteral("axmd2600gjq4d"), "AXMD2600GJQ4D");
-    row("mixed case", QStringLiteral("AxMd2600gJq4D"), "AXMD2600GJQ4D");
-    row("blanks around", QStringLiteral("  AXMD2600GJQ4D \t"), "AXMD2600GJQ4D");
-    row("maker with a hyphen", QStringLiteral("AMD-AXMD2600GJQ4D"), "AXMD2600GJQ4D");
-    row("maker with a blank", QStringLiteral("amd axmd2600gjq4d"), "AXMD2600GJQ4D");
-    row("read, lower case", QStringLiteral("axda2600dkv4d"), "AXDA2600DKV4D");
-    row("Slot A label", QStringLiteral("AMD-K7600MTR51B A"), "K7600MTR51B A");
-    row("Slot A label, lower case", QStringLiteral("amd-k7600mtr51b a"), "K7600MTR51B A");
-    row("Slot A, blanks between", QStringLiteral("K7600MTR51B   A "), "K7600MTR51B A");
-    row("Slot A, a tab between", QStringLiteral("K7600MTR51B\tA"), "K7600MTR51B A");
-    row("known Slot A label", QStringLiteral("amd-k7700mtr51b a"), "K7700MTR51B A");
+    addTsvRows<QString, QString>("typed-parts.tsv");
 }
 
 void tst_PartIdentifier::sameAnswerHoweverTyped()
@@ -61,6 +46,7 @@ void tst_PartIdentifier::sameAnswerHoweverTyped()
 void tst_PartIdentifier::notKnown_data()
 {
     QTest::addColumn<QString>("line");
+    // clang-format off
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks") << QStringLiteral("   ");
     QTest::newRow("maker only") << QStringLiteral("AMD-");
@@ -74,6 +60,7 @@ void tst_PartIdentifier::notKnown_data()
     QTest::newRow("dotless i") << QStringLiteral("AXD\u0131600DKV4D");
     QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
     QTest::newRow("very long") << QString(100000, u'A');
+    // clang-format on
 }
 
 void tst_PartIdentifier::notKnown()
@@ -85,12 +72,11 @@ void tst_PartIdentifier::notKnown()
 
 void tst_PartIdentifier::basisOfTheAnswer_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("basis");
-    QTest::newRow("a row of the table")
-        << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
-    QTest::newRow("read by its layout")
-        << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
+    addColumns<QString, QString>({"line", "basis"});
+    // clang-format off
+    QTest::newRow("a row of the table") << QStringLiteral("AXDA2800DKV4D") << QStringLiteral("known part");
+    QTest::newRow("read by its layout") << QStringLiteral("AXDA3000DKV4D") << QStringLiteral("read from the part number");
+    // clang-format on
 }
 
 void tst_PartIdentifier::basisOfTheAnswer()
@@ -108,14 +94,13 @@ void tst_PartIdentifier::basisOfTheAnswer()
 // As the decoder reads the stepping: its last character, exactly A or B.
 void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("stepping");
-    QTest::addColumn<QString>("core");
+    addColumns<QString, QString, QString>({"line", "stepping", "core"});
 
     const QString both = QStringLiteral("Thoroughbred A or Thoroughbred B");
     auto row = [](const char* tag, const char* line, const char* stepping, const QString& core) {
         QTest::newRow(tag) << QString::fromLatin1(line) << QString::fromLatin1(stepping) << core;
     };
+    // clang-format off
     // AMD shipped this one part number on both revisions.
     row("known part, none", "AXDA2200DKV3C", "", both);
     row("known part, A", "AXDA2200DKV3C", "AIUHA", QStringLiteral("Thoroughbred A"));
@@ -130,6 +115,7 @@ void tst_PartIdentifier::steppingNarrowsThoroughbred_data()
     row("Sempron", "SDA2500DUT3D", "BCXJB", QStringLiteral("Thoroughbred B or Thorton"));
     row("Barton", "AXDA2800DKV4D", "AQXEA", QStringLiteral("Barton"));
     row("one core already", "AXDA2400DKV3C", "AIUHA", QStringLiteral("Thoroughbred B"));
+    // clang-format on
 }
 
 void tst_PartIdentifier::steppingNarrowsThoroughbred()

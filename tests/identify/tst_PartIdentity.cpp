@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentity.h"
+#include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The two ways an identity is shown: the JSON object of the command and the one-line summary.
 class tst_PartIdentity : public QObject
@@ -91,37 +93,31 @@ void tst_PartIdentity::jsonNumbersAndNulls()
 
 void tst_PartIdentity::summary_data()
 {
-    QTest::addColumn<PartIdentity>("identity");
-    QTest::addColumn<QString>("expected");
+    addColumns<PartIdentity, QString>({"identity", "expected"});
 
     const PartIdentity full = barton3200();
-    QTest::newRow("all facts") << full
-                               << QStringLiteral(
-                                      "AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, "
-                                      "512 KB L2)");
+    // clang-format off
+    QTest::newRow("all facts") << full << QStringLiteral( "AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)");
 
     PartIdentity noCore = full;
     noCore.core.clear();
-    QTest::newRow("no core")
-        << noCore
-        << QStringLiteral("AMD Athlon XP 3200+ (2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)");
+    QTest::newRow("no core") << noCore << QStringLiteral("AMD Athlon XP 3200+ (2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)");
 
     PartIdentity gaps = full;
     gaps.fsbMhz.reset();
     gaps.multiplier.reset();
-    QTest::newRow("no bus, no multiplier")
-        << gaps << QStringLiteral("AMD Athlon XP 3200+ (Barton, 2200 MHz, 512 KB L2)");
+    QTest::newRow("no bus, no multiplier") << gaps << QStringLiteral("AMD Athlon XP 3200+ (Barton, 2200 MHz, 512 KB L2)");
 
     PartIdentity half = full;
     half.multiplier = 12.5;
     half.l2Kb.reset();
-    QTest::newRow("half multiplier")
-        << half << QStringLiteral("AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 12.5x)");
+    QTest::newRow("half multiplier") << half << QStringLiteral("AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 12.5x)");
 
     PartIdentity nameOnly;
     nameOnly.name = QStringLiteral("AMD Duron 800 MHz");
     nameOnly.vcore = 1.6; // facts outside the summary do not open the parentheses
     QTest::newRow("name only") << nameOnly << QStringLiteral("AMD Duron 800 MHz");
+    // clang-format on
 }
 
 void tst_PartIdentity::summary()

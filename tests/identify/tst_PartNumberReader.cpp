@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "IdentifyTestSupport.h"
 #include "PartNumberReader.h"
 #include "SourceList.h"
+#include "TestSupport.h"
 #include "TsvReader.h"
 
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <algorithm>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // The part-number reader: each layout read whole, every letter of its tables read to its value,
 // and everything outside the tables refused. Then the loader, on small tables of its own.
@@ -179,17 +182,11 @@ Q_DECLARE_METATYPE(SmallTables)
 
 void tst_PartNumberReader::readsEachLayout_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<int>("clock");
-    QTest::addColumn<int>("fsb");
-    QTest::addColumn<double>("multiplier");
-    QTest::addColumn<int>("l2");
-    QTest::addColumn<double>("vcore");    // 0 for unknown
-    QTest::addColumn<int>("temperature"); // 0 for unknown
-    QTest::addColumn<QString>("package");
-    QTest::addColumn<QString>("socket");
+    // vcore: 0 for unknown
+    // temperature: 0 for unknown
+    addColumns<QString, QString, QString, int, int, double, int, double, int, QString, QString>(
+        {"line", "name", "core", "clock", "fsb", "multiplier", "l2", "vcore", "temperature",
+         "package", "socket"});
 
     auto row = [](const char* line, const char* name, const char* core, int clock, int fsb,
                   double multiplier, int l2, double vcore, int temperature, const char* package,
@@ -199,64 +196,39 @@ void tst_PartNumberReader::readsEachLayout_data()
                             << vcore << temperature << QString::fromLatin1(package)
                             << QString::fromLatin1(socket);
     };
+    // clang-format off
     // Slot A: the clock decides between the cores as far as the sources agree.
-    row("K7600MTR51B A", "AMD Athlon 600 MHz", "Argon or Pluto", 600, 200, 6.0, 512, 1.6, 70,
-        "Module", "Slot A");
-    row("K7500MTR51B", "AMD Athlon 500 MHz", "Argon", 500, 200, 5.0, 512, 1.6, 70, "Module",
-        "Slot A");
-    row("K7100MNR53B A", "AMD Athlon 1 GHz", "Orion", 1000, 200, 10.0, 512, 1.8, 70, "Module",
-        "Slot A");
-    row("A0850MPR24B A", "AMD Athlon 850 MHz", "Thunderbird", 850, 200, 8.5, 256, 1.7, 70, "Module",
-        "Slot A");
-    row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Thunderbird", 1133, 266, 8.5, 256, 1.75, 95, "CPGA",
-        "Socket A");
-    row("A0800AMT3B", "AMD Athlon 800 MHz", "Thunderbird", 800, 200, 8.0, 256, 1.75, 90, "CPGA",
-        "Socket A");
-    row("AX2100DMT3C", "AMD Athlon XP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 90, "OPGA",
-        "Socket A");
-    row("AXDA2000DUT3C", "AMD Athlon XP 2000+", "Thoroughbred A or Thoroughbred B", 1667, 266, 12.5,
-        256, 1.6, 90, "OPGA", "Socket A");
+    row("K7600MTR51B A", "AMD Athlon 600 MHz", "Argon or Pluto", 600, 200, 6.0, 512, 1.6, 70, "Module", "Slot A");
+    row("K7500MTR51B", "AMD Athlon 500 MHz", "Argon", 500, 200, 5.0, 512, 1.6, 70, "Module", "Slot A");
+    row("K7100MNR53B A", "AMD Athlon 1 GHz", "Orion", 1000, 200, 10.0, 512, 1.8, 70, "Module", "Slot A");
+    row("A0850MPR24B A", "AMD Athlon 850 MHz", "Thunderbird", 850, 200, 8.5, 256, 1.7, 70, "Module", "Slot A");
+    row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Thunderbird", 1133, 266, 8.5, 256, 1.75, 95, "CPGA", "Socket A");
+    row("A0800AMT3B", "AMD Athlon 800 MHz", "Thunderbird", 800, 200, 8.0, 256, 1.75, 90, "CPGA", "Socket A");
+    row("AX2100DMT3C", "AMD Athlon XP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 90, "OPGA", "Socket A");
+    row("AXDA2000DUT3C", "AMD Athlon XP 2000+", "Thoroughbred A or Thoroughbred B", 1667, 266, 12.5, 256, 1.6, 90, "OPGA", "Socket A");
     // From 2400+ on a Thoroughbred is a B.
-    row("AXDA2400DKV3C", "AMD Athlon XP 2400+", "Thoroughbred B", 2000, 266, 15.0, 256, 1.65, 85,
-        "OPGA", "Socket A");
-    row("AXDA2600DKV4D", "AMD Athlon XP 2600+", "Barton", 1917, 333, 11.5, 512, 1.65, 85, "OPGA",
-        "Socket A");
-    row("AXDA3000DKV4E", "AMD Athlon XP 3000+", "Barton", 2100, 400, 10.5, 512, 1.65, 85, "OPGA",
-        "Socket A");
-    row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Thorton", 2000, 266, 15.0, 256, 1.65, 85, "OPGA",
-        "Socket A");
-    row("SDA2800DUT3D", "AMD Sempron 2800+", "Thoroughbred B or Thorton", 2000, 333, 12.0, 256, 1.6,
-        90, "OPGA", "Socket A");
-    row("SDA3000DUT4D", "AMD Sempron 3000+", "Barton", 2000, 333, 12.0, 512, 1.6, 90, "OPGA",
-        "Socket A");
-    row("D0700AST1B", "AMD Duron 700 MHz", "Spitfire", 700, 200, 7.0, 64, 1.5, 90, "CPGA",
-        "Socket A");
-    row("DHD950AMT1B", "AMD Duron 950 MHz", "Morgan", 950, 200, 9.5, 64, 1.75, 90, "CPGA",
-        "Socket A");
-    row("DHD1800DLV1C", "AMD Duron 1.8 GHz", "Applebred", 1800, 266, 13.5, 64, 1.5, 85, "OPGA",
-        "Socket A");
-    row("DM700AVS1B", "AMD Mobile Duron 700 MHz", "Spitfire", 700, 200, 7.0, 64, 1.4, 95, "CPGA",
-        "Socket A");
+    row("AXDA2400DKV3C", "AMD Athlon XP 2400+", "Thoroughbred B", 2000, 266, 15.0, 256, 1.65, 85, "OPGA", "Socket A");
+    row("AXDA2600DKV4D", "AMD Athlon XP 2600+", "Barton", 1917, 333, 11.5, 512, 1.65, 85, "OPGA", "Socket A");
+    row("AXDA3000DKV4E", "AMD Athlon XP 3000+", "Barton", 2100, 400, 10.5, 512, 1.65, 85, "OPGA", "Socket A");
+    row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Thorton", 2000, 266, 15.0, 256, 1.65, 85, "OPGA", "Socket A");
+    row("SDA2800DUT3D", "AMD Sempron 2800+", "Thoroughbred B or Thorton", 2000, 333, 12.0, 256, 1.6, 90, "OPGA", "Socket A");
+    row("SDA3000DUT4D", "AMD Sempron 3000+", "Barton", 2000, 333, 12.0, 512, 1.6, 90, "OPGA", "Socket A");
+    row("D0700AST1B", "AMD Duron 700 MHz", "Spitfire", 700, 200, 7.0, 64, 1.5, 90, "CPGA", "Socket A");
+    row("DHD950AMT1B", "AMD Duron 950 MHz", "Morgan", 950, 200, 9.5, 64, 1.75, 90, "CPGA", "Socket A");
+    row("DHD1800DLV1C", "AMD Duron 1.8 GHz", "Applebred", 1800, 266, 13.5, 64, 1.5, 85, "OPGA", "Socket A");
+    row("DM700AVS1B", "AMD Mobile Duron 700 MHz", "Spitfire", 700, 200, 7.0, 64, 1.4, 95, "CPGA", "Socket A");
     // The Q of these mobile Durons is read two ways by its sources: no temperature.
-    row("DHM1200AQQ1B", "AMD Mobile Duron 1.2 GHz", "Morgan", 1200, 200, 12.0, 64, 1.45, 0, "CPGA",
-        "Socket A");
-    row("AHX1200ANS3B", "AMD Athlon MP 1.2 GHz", "Palomino", 1200, 200, 12.0, 256, 1.8, 95, "CPGA",
-        "Socket A");
-    row("AMP2100DMS3C", "AMD Athlon MP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 95, "OPGA",
-        "Socket A");
-    row("AMSN2600DKT3C", "AMD Athlon MP 2600+", "Thoroughbred A or Thoroughbred B", 2133, 266, 16.0,
-        256, 1.65, 90, "OPGA", "Socket A");
-    row("AMSN2800DUT4C", "AMD Athlon MP 2800+", "Barton", 2133, 266, 16.0, 512, 1.6, 90, "OPGA",
-        "Socket A");
+    row("DHM1200AQQ1B", "AMD Mobile Duron 1.2 GHz", "Morgan", 1200, 200, 12.0, 64, 1.45, 0, "CPGA", "Socket A");
+    row("AHX1200ANS3B", "AMD Athlon MP 1.2 GHz", "Palomino", 1200, 200, 12.0, 256, 1.8, 95, "CPGA", "Socket A");
+    row("AMP2100DMS3C", "AMD Athlon MP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 95, "OPGA", "Socket A");
+    row("AMSN2600DKT3C", "AMD Athlon MP 2600+", "Thoroughbred A or Thoroughbred B", 2133, 266, 16.0, 256, 1.65, 90, "OPGA", "Socket A");
+    row("AMSN2800DUT4C", "AMD Athlon MP 2800+", "Barton", 2133, 266, 16.0, 512, 1.6, 90, "OPGA", "Socket A");
     // Its V is read two ways by its sources: no voltage.
-    row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Palomino", 1200, 266, 9.0, 256, 0, 95,
-        "sCPGA", "Socket A");
-    row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Barton", 1833, 333, 11.0, 512, 1.35, 0,
-        "OPGA-563", "Socket 563");
-    row("AXMS2100GXS4B", "AMD Athlon XP-M 2100+", "Barton", 1600, 200, 16.0, 512, 1.25, 95,
-        "OPGA-563", "Socket 563");
-    row("AXMH2400FQQ4C", "AMD Athlon XP-M 2400+", "Barton", 1800, 266, 13.5, 512, 1.45, 0, "OPGA",
-        "Socket A");
+    row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Palomino", 1200, 266, 9.0, 256, 0, 95, "sCPGA", "Socket A");
+    row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Barton", 1833, 333, 11.0, 512, 1.35, 0, "OPGA-563", "Socket 563");
+    row("AXMS2100GXS4B", "AMD Athlon XP-M 2100+", "Barton", 1600, 200, 16.0, 512, 1.25, 95, "OPGA-563", "Socket 563");
+    row("AXMH2400FQQ4C", "AMD Athlon XP-M 2400+", "Barton", 1800, 266, 13.5, 512, 1.45, 0, "OPGA", "Socket A");
+    // clang-format on
 }
 
 void tst_PartNumberReader::readsEachLayout()
@@ -267,16 +239,10 @@ void tst_PartNumberReader::readsEachLayout()
     const std::optional<PartIdentity> id = PartNumberReader::instance().read(line);
     QVERIFY(id);
     QCOMPARE(id->part, line);
-    QTEST(id->name, "name");
-    QTEST(id->core, "core");
-    QTEST(id->clockMhz.value_or(0), "clock");
-    QTEST(id->fsbMhz.value_or(0), "fsb");
-    QTEST(id->multiplier.value_or(0), "multiplier");
-    QTEST(id->l2Kb.value_or(0), "l2");
+    checkFigures(*id);
     QCOMPARE(id->vcore.value_or(0), vcore);
     QCOMPARE(id->maxTempC.value_or(0), temperature);
     QTEST(id->package, "package");
-    QTEST(id->socket, "socket");
     QCOMPARE(id->basis, QStringLiteral("read from the part number"));
     QVERIFY(id->sources.size() >= 2); // the layout's, the letters' and the rating's
 }
@@ -334,34 +300,12 @@ void tst_PartNumberReader::unknownLetterIsNotKnown()
 
 void tst_PartNumberReader::outsideTheLayoutIsNotKnown_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::newRow("rating outside the table") << QStringLiteral("AXDA3300DKV4D");
-    QTest::newRow("rating on another bus") << QStringLiteral("AXDA2500DKV4C");
-    QTest::newRow("clock outside the table") << QStringLiteral("A1250AMS3C");
-    QTest::newRow("Slot A 1000 in four digits") << QStringLiteral("K71000MNR53B");
-    QTest::newRow("too few digits") << QStringLiteral("A800AMT3B");
-    QTest::newRow("five digits") << QStringLiteral("AXDA02800DKV4D");
-    QTest::newRow("letter missing") << QStringLiteral("AXDA2800DKV4");
-    QTest::newRow("letter too many") << QStringLiteral("AXDA2800DKV4DD");
-    QTest::newRow("revision letter on Socket A") << QStringLiteral("AXDA2800DKV4D A");
-    QTest::newRow("two revision letters") << QStringLiteral("K7700MTR51B AB");
-    QTest::newRow("unknown revision letter") << QStringLiteral("K7700MTR51B Z");
-    QTest::newRow("blank inside") << QStringLiteral("AXDA2800 DKV4D");
-    QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
-    QTest::newRow("rating the core never had") << QStringLiteral("AXDA1500DLT3C");
-    QTest::newRow("clock the core never had") << QStringLiteral("D1000AUT1B");
-    QTest::newRow("clock of another core") << QStringLiteral("DHD600AMT1B");
-    QTest::newRow("no digits") << QStringLiteral("AXDADKV4D");
-    QTest::newRow("prefix only") << QStringLiteral("AXDA");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("unknown prefix") << QStringLiteral("SDC2800DUT3D");
-    QTest::newRow("digit of another script") << QStringLiteral("AXDA28٠0DKV4D");
+    addTsvRows<QString>("outside-the-layouts.tsv");
 }
 
 void tst_PartNumberReader::outsideTheLayoutIsNotKnown()
 {
-    QFETCH(QString, line);
-    QVERIFY(!PartNumberReader::instance().read(line));
+    QVERIFY(!PartNumberReader::instance().read(fetch<QString>("line")));
 }
 
 void tst_PartNumberReader::coresNarrowByLettersAndRatings()
@@ -398,8 +342,7 @@ void tst_PartNumberReader::coresNarrowByLettersAndRatings()
 
 void tst_PartNumberReader::loaderRefusesMalformedTables_data()
 {
-    QTest::addColumn<SmallTables>("tables");
-    QTest::addColumn<QString>("error");
+    addColumns<SmallTables, QString>({"tables", "error"});
 
     auto layouts = [](const char* tag, const QString& from, const QString& to, const char* error) {
         SmallTables t;
@@ -416,44 +359,27 @@ void tst_PartNumberReader::loaderRefusesMalformedTables_data()
         t.ratings += line + u'\n';
         QTest::newRow(tag) << t << QString::fromLatin1(error);
     };
-    layouts("unknown field", QStringLiteral("l2 bus"), QStringLiteral("l2 bus colour"),
-            "layouts.tsv, line 2: unknown field 'colour'");
-    layouts("revision not last", QStringLiteral("package l2"), QStringLiteral("revision l2"),
-            "line 2: the revision can only be the last field");
-    layouts("no bus", QStringLiteral("l2 bus"), QStringLiteral("l2"),
-            "line 2: a layout needs the fields l2 and bus");
-    layouts("model neither", QStringLiteral("\trating\t"), QStringLiteral("\tspeed\t"),
-            "line 2: the model must be 'rating' or 'clock'");
-    layouts("name without model", QStringLiteral("X %1+"), QStringLiteral("X"),
-            "line 2: the name must hold %1");
-    layouts("prefix in lower case", QStringLiteral("X\tX\t4"), QStringLiteral("X\tx\t4"),
-            "line 2: the prefix must be upper case");
-    layouts("no source", QStringLiteral("R\tT1"), QStringLiteral("R\t"),
-            "line 2: column source is empty");
-    layouts("unknown source", QStringLiteral("R\tT1"), QStringLiteral("R\tT2"),
-            "line 2: the source 'T2' is not in the list of sources");
-    layouts("digits not a number", QStringLiteral("X\tX\t4"), QStringLiteral("X\tX\tfour"),
-            "line 2: column digits is not a whole number");
-    letters("letter of an unknown layout", QStringLiteral("Z\tbus\tB\t200\t\t\tT1"),
-            "letters.tsv, line 7: unknown layout 'Z'");
-    letters("field the layout lacks", QStringLiteral("X\tvoltage\tK\t1.65\t\t\tT1"),
-            "line 7: the layout 'X' has no field 'voltage'");
-    letters("letter given twice", QStringLiteral("X\tbus\tC\t266\t\t\tT1"),
-            "line 7: the letter C of bus in 'X' is given twice");
-    letters("two characters", QStringLiteral("X\tbus\tCC\t266\t\t\tT1"),
-            "line 7: the letter must be one upper-case letter or digit");
-    letters("lower-case letter", QStringLiteral("X\tbus\tb\t200\t\t\tT1"),
-            "line 7: the letter must be one upper-case letter or digit");
-    letters("bus not a number", QStringLiteral("X\tbus\tB\tslow\t\t\tT1"),
-            "line 7: column value is not a whole number");
-    letters("cores badly separated", QStringLiteral("X\tbus\tB\t200\tP|Q\t\tT1"),
-            "line 7: column cores is not a list");
-    ratings("table no layout reads", QStringLiteral("Z table\t256\t266\t2000\t1667\t\tT1"),
-            "ratings.tsv, line 5: no layout reads the rating table 'Z table'");
-    ratings("rating given twice", QStringLiteral("X table\t256\t266\t2000\t1700\t\tT1"),
-            "line 5: the model 2000 is given twice");
-    ratings("clock missing", QStringLiteral("X table\t256\t266\t2200\t\t\tT1"),
-            "line 5: column clock_mhz is empty");
+    // clang-format off
+    layouts("unknown field", QStringLiteral("l2 bus"), QStringLiteral("l2 bus colour"), "layouts.tsv, line 2: unknown field 'colour'");
+    layouts("revision not last", QStringLiteral("package l2"), QStringLiteral("revision l2"), "line 2: the revision can only be the last field");
+    layouts("no bus", QStringLiteral("l2 bus"), QStringLiteral("l2"), "line 2: a layout needs the fields l2 and bus");
+    layouts("model neither", QStringLiteral("\trating\t"), QStringLiteral("\tspeed\t"), "line 2: the model must be 'rating' or 'clock'");
+    layouts("name without model", QStringLiteral("X %1+"), QStringLiteral("X"), "line 2: the name must hold %1");
+    layouts("prefix in lower case", QStringLiteral("X\tX\t4"), QStringLiteral("X\tx\t4"), "line 2: the prefix must be upper case");
+    layouts("no source", QStringLiteral("R\tT1"), QStringLiteral("R\t"), "line 2: column source is empty");
+    layouts("unknown source", QStringLiteral("R\tT1"), QStringLiteral("R\tT2"), "line 2: the source 'T2' is not in the list of sources");
+    layouts("digits not a number", QStringLiteral("X\tX\t4"), QStringLiteral("X\tX\tfour"), "line 2: column digits is not a whole number");
+    letters("letter of an unknown layout", QStringLiteral("Z\tbus\tB\t200\t\t\tT1"), "letters.tsv, line 7: unknown layout 'Z'");
+    letters("field the layout lacks", QStringLiteral("X\tvoltage\tK\t1.65\t\t\tT1"), "line 7: the layout 'X' has no field 'voltage'");
+    letters("letter given twice", QStringLiteral("X\tbus\tC\t266\t\t\tT1"), "line 7: the letter C of bus in 'X' is given twice");
+    letters("two characters", QStringLiteral("X\tbus\tCC\t266\t\t\tT1"), "line 7: the letter must be one upper-case letter or digit");
+    letters("lower-case letter", QStringLiteral("X\tbus\tb\t200\t\t\tT1"), "line 7: the letter must be one upper-case letter or digit");
+    letters("bus not a number", QStringLiteral("X\tbus\tB\tslow\t\t\tT1"), "line 7: column value is not a whole number");
+    letters("cores badly separated", QStringLiteral("X\tbus\tB\t200\tP|Q\t\tT1"), "line 7: column cores is not a list");
+    ratings("table no layout reads", QStringLiteral("Z table\t256\t266\t2000\t1667\t\tT1"), "ratings.tsv, line 5: no layout reads the rating table 'Z table'");
+    ratings("rating given twice", QStringLiteral("X table\t256\t266\t2000\t1700\t\tT1"), "line 5: the model 2000 is given twice");
+    ratings("clock missing", QStringLiteral("X table\t256\t266\t2200\t\t\tT1"), "line 5: column clock_mhz is empty");
+    // clang-format on
 }
 
 void tst_PartNumberReader::loaderRefusesMalformedTables()

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "IdentifyTestSupport.h"
 #include "PartTable.h"
 #include "SourceList.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Looking a line 1 up: exact matches only, hints for near misses, and a loader that refuses
 // a malformed table instead of dropping rows.
@@ -48,15 +51,8 @@ static const QString kGoodRow = QStringLiteral("AXDA3200DKV4E\tAMD Athlon XP 320
 
 void tst_PartTable::identifiesSamplePerFamily_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("core");
-    QTest::addColumn<int>("clock");
-    QTest::addColumn<int>("fsb");
-    QTest::addColumn<double>("multiplier");
-    QTest::addColumn<int>("l2");
-    QTest::addColumn<QString>("socket");
+    addColumns<QString, QString, QString, QString, int, int, double, int, QString>(
+        {"line1", "name", "family", "core", "clock", "fsb", "multiplier", "l2", "socket"});
 
     auto row = [](const char* line, const char* name, const char* family, const char* core,
                   int clock, int fsb, double multiplier, int l2, const char* socket) {
@@ -64,33 +60,24 @@ void tst_PartTable::identifiesSamplePerFamily_data()
                             << QString::fromLatin1(family) << QString::fromLatin1(core) << clock
                             << fsb << multiplier << l2 << QString::fromLatin1(socket);
     };
-    row("AXDA2800DKV4D", "AMD Athlon XP 2800+", "Athlon XP", "Barton", 2083, 333, 12.5, 512,
-        "Socket A");
+    // clang-format off
+    row("AXDA2800DKV4D", "AMD Athlon XP 2800+", "Athlon XP", "Barton", 2083, 333, 12.5, 512, "Socket A");
     // One part number, two cores.
-    row("AXDA2200DKV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thoroughbred A or Thoroughbred B",
-        1800, 266, 13.5, 256, "Socket A");
-    row("AX1800DMT3C", "AMD Athlon XP 1800+", "Athlon XP", "Palomino", 1533, 266, 11.5, 256,
-        "Socket A");
-    row("AXDC2200DUV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thorton", 1800, 266, 13.5, 256,
-        "Socket A");
-    row("AMP1800DMS3C", "AMD Athlon MP 1800+", "Athlon MP", "Palomino", 1533, 266, 11.5, 256,
-        "Socket A");
-    row("AHX1200AMS3C", "AMD Athlon MP 1.2 GHz", "Athlon MP", "Palomino", 1200, 266, 9.0, 256,
-        "Socket A");
+    row("AXDA2200DKV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thoroughbred A or Thoroughbred B", 1800, 266, 13.5, 256, "Socket A");
+    row("AX1800DMT3C", "AMD Athlon XP 1800+", "Athlon XP", "Palomino", 1533, 266, 11.5, 256, "Socket A");
+    row("AXDC2200DUV3C", "AMD Athlon XP 2200+", "Athlon XP", "Thorton", 1800, 266, 13.5, 256, "Socket A");
+    row("AMP1800DMS3C", "AMD Athlon MP 1800+", "Athlon MP", "Palomino", 1533, 266, 11.5, 256, "Socket A");
+    row("AHX1200AMS3C", "AMD Athlon MP 1.2 GHz", "Athlon MP", "Palomino", 1200, 266, 9.0, 256, "Socket A");
     // Slot A, with the revision letter the label prints after a blank.
     row("K7100MNR53B A", "AMD Athlon 1 GHz", "Athlon", "Orion", 1000, 200, 10.0, 512, "Slot A");
-    row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Athlon", "Thunderbird", 1133, 266, 8.5, 256,
-        "Socket A");
+    row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Athlon", "Thunderbird", 1133, 266, 8.5, 256, "Socket A");
     row("D800AUT1B", "AMD Duron 800 MHz", "Duron", "Spitfire", 800, 200, 8.0, 64, "Socket A");
     row("DHD1600DLV1C", "AMD Duron 1.6 GHz", "Duron", "Applebred", 1600, 266, 12.0, 64, "Socket A");
-    row("SDA2500DUT3D", "AMD Sempron 2500+", "Sempron", "Thoroughbred B or Thorton", 1750, 333,
-        10.5, 256, "Socket A");
-    row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Athlon XP-M", "Barton", 1833, 333, 11.0, 512,
-        "Socket 563");
-    row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Mobile Athlon 4", "Palomino", 1200, 266,
-        9.0, 256, "Socket A");
-    row("ANXL1500FGC3F", "AMD Geode NX 1500", "Geode NX", "Thoroughbred A or Thoroughbred B", 1000,
-        266, 7.5, 256, "Socket A");
+    row("SDA2500DUT3D", "AMD Sempron 2500+", "Sempron", "Thoroughbred B or Thorton", 1750, 333, 10.5, 256, "Socket A");
+    row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Athlon XP-M", "Barton", 1833, 333, 11.0, 512, "Socket 563");
+    row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Mobile Athlon 4", "Palomino", 1200, 266, 9.0, 256, "Socket A");
+    row("ANXL1500FGC3F", "AMD Geode NX 1500", "Geode NX", "Thoroughbred A or Thoroughbred B", 1000, 266, 7.5, 256, "Socket A");
+    // clang-format on
 }
 
 void tst_PartTable::identifiesSamplePerFamily()
@@ -99,14 +86,8 @@ void tst_PartTable::identifiesSamplePerFamily()
     const std::optional<PartIdentity> id = PartTable::instance().identify(line1);
     QVERIFY(id);
     QCOMPARE(id->part, line1);
-    QTEST(id->name, "name");
+    checkFigures(*id);
     QTEST(id->family, "family");
-    QTEST(id->core, "core");
-    QTEST(id->clockMhz.value_or(-1), "clock");
-    QTEST(id->fsbMhz.value_or(-1), "fsb");
-    QTEST(id->multiplier.value_or(-1), "multiplier");
-    QTEST(id->l2Kb.value_or(-1), "l2");
-    QTEST(id->socket, "socket");
     QCOMPARE(id->basis, QStringLiteral("known part"));
     QVERIFY(!id->sources.isEmpty());
     QVERIFY(PartTable::instance().suggestions(line1).isEmpty());
@@ -114,38 +95,21 @@ void tst_PartTable::identifiesSamplePerFamily()
 
 void tst_PartTable::notKnown_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::newRow("lower case") << QStringLiteral("axda2800dkv4d");
-    QTest::newRow("one letter lower") << QStringLiteral("AXDA2800DKv4D");
-    QTest::newRow("truncated") << QStringLiteral("AXDA2800DKV4");
-    QTest::newRow("rating only") << QStringLiteral("AXDA2800");
-    QTest::newRow("unknown suffix") << QStringLiteral("AXDA2800DKV4DX");
-    QTest::newRow("unknown bus letter") << QStringLiteral("AXDA2800DKV4F");
-    QTest::newRow("unknown rating") << QStringLiteral("AXDA2700DKV4D");
-    QTest::newRow("leading blank") << QStringLiteral(" AXDA2800DKV4D");
-    QTest::newRow("trailing blank") << QStringLiteral("AXDA2800DKV4D ");
-    QTest::newRow("trailing tab") << QStringLiteral("AXDA2800DKV4D\t");
-    QTest::newRow("maker in front") << QStringLiteral("AMD-K7700MTR51B A");
-    QTest::newRow("no revision letter") << QStringLiteral("K7700MTR51B");
-    QTest::newRow("two blanks before it") << QStringLiteral("K7700MTR51B  A");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("header word") << QStringLiteral("part");
-    QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ2800DKV4D");
-    QTest::newRow("outside the BMP") << QStringLiteral("AXDA2800DKV4D\U0001D7D8");
+    addTsvRows<QString>("not-known-parts.tsv");
 }
 
 void tst_PartTable::notKnown()
 {
-    QFETCH(QString, line1);
-    QVERIFY(!PartTable::instance().identify(line1));
+    QVERIFY(!PartTable::instance().identify(fetch<QString>("line1")));
 }
 
 void tst_PartTable::suggestions_data()
 {
-    QTest::addColumn<QString>("line1");
-    QTest::addColumn<QStringList>("expected"); // the whole list, when `includes` is empty
-    QTest::addColumn<QString>("includes");     // a part the list must hold
-    QTest::addColumn<bool>("includedFirst");   // ... as its best hint
+    // expected: the whole list, when `includes` is empty
+    // includes: a part the list must hold
+    // includedFirst: ... as its best hint
+    addColumns<QString, QStringList, QString, bool>(
+        {"line1", "expected", "includes", "includedFirst"});
 
     auto exactly = [](const char* tag, const QString& line, const QStringList& parts) {
         QTest::newRow(tag) << line << parts << QString() << false;
@@ -154,19 +118,20 @@ void tst_PartTable::suggestions_data()
         QTest::newRow(tag) << line << QStringList() << QString::fromLatin1(part) << first;
     };
 
+    // clang-format off
     holds("lower case", QStringLiteral("axda2800dkv4d"), "AXDA2800DKV4D", true);
     holds("blanks around", QStringLiteral("  AXDA2800DKV4D "), "AXDA2800DKV4D", true);
     holds("truncated", QStringLiteral("AXDA2800DKV4"), "AXDA2800DKV4D", true);
     holds("one letter wrong", QStringLiteral("AXDA2800DKV4E"), "AXDA2800DKV4D", false);
     holds("Slot A label", QStringLiteral("AMD-K7700MTR51B C"), "K7700MTR51B A", true);
     holds("other revision letter", QStringLiteral("K7700MTR51B C"), "K7700MTR51B A", true);
-    exactly("rating only", QStringLiteral("AXDA1800"),
-            {QStringLiteral("AXDA1800DLT3C"), QStringLiteral("AXDA1800DUT3C")});
+    exactly("rating only", QStringLiteral("AXDA1800"), {QStringLiteral("AXDA1800DLT3C"), QStringLiteral("AXDA1800DUT3C")});
     exactly("far off", QStringLiteral("ZZZZZZZZZZ"), {});
     exactly("too short", QStringLiteral("AX"), {});
     exactly("empty", QString(), {});
     exactly("very long", QString(5000, u'A'), {});
     exactly("known line", QStringLiteral("AXDA2800DKV4D"), {});
+    // clang-format on
 }
 
 void tst_PartTable::suggestions()
@@ -224,8 +189,7 @@ void tst_PartTable::loadsWellFormedText()
 
 void tst_PartTable::loaderRefusesMalformedText_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("error");
+    addColumns<QString, QString>({"text", "error"});
 
     auto withCell = [](int column, const QString& value) {
         QStringList cells = kGoodRow.chopped(1).split(u'\t');
@@ -233,83 +197,40 @@ void tst_PartTable::loaderRefusesMalformedText_data()
         return kHeader + cells.join(u'\t') + u'\n';
     };
 
+    // clang-format off
     QTest::newRow("empty text") << QString() << QStringLiteral("t.tsv, line 1: the header");
     QTest::newRow("no header") << kGoodRow << QStringLiteral("t.tsv, line 1: the header");
-    QTest::newRow("columns swapped")
-        << QString(kHeader).replace(QStringLiteral("clock_mhz\tfsb_mhz"),
-                                    QStringLiteral("fsb_mhz\tclock_mhz")) +
-               kGoodRow
-        << QStringLiteral("t.tsv, line 1: the header");
-    QTest::newRow("cell missing") << kHeader + kGoodRow.left(kGoodRow.lastIndexOf(u'\t')) + u'\n'
-                                  << QStringLiteral("line 2: expected 14 cells, found 13");
-    QTest::newRow("cell too many") << kHeader + kGoodRow.chopped(1) + QStringLiteral("\tx\n")
-                                   << QStringLiteral("line 2: expected 14 cells, found 15");
-    QTest::newRow("blank line between")
-        << kHeader + kGoodRow + u'\n' + kGoodRow << QStringLiteral("line 3: empty line");
-    QTest::newRow("duplicate part")
-        << kHeader + kGoodRow + kGoodRow
-        << QStringLiteral("line 3: the part number 'AXDA3200DKV4E' is already on line 2");
-    QTest::newRow("empty part") << withCell(0, QString())
-                                << QStringLiteral("line 2: column part is empty");
-    QTest::newRow("empty name") << withCell(1, QString())
-                                << QStringLiteral("line 2: column name is empty");
-    QTest::newRow("empty family") << withCell(2, QString())
-                                  << QStringLiteral("line 2: column family is empty");
-    QTest::newRow("two blanks inside part")
-        << withCell(0, QStringLiteral("K7700MTR51B  A"))
-        << QStringLiteral("line 2: the part number 'K7700MTR51B  A' is not upper case with single");
-    QTest::newRow("tab-like blank inside part")
-        << withCell(0, QStringLiteral("K7700MTR51B\u00a0A"))
-        << QStringLiteral("is not upper case with single blanks");
-    QTest::newRow("part in lower case")
-        << withCell(0, QStringLiteral("axda3200dkv4e"))
-        << QStringLiteral("line 2: the part number 'axda3200dkv4e' is not upper case");
-    QTest::newRow("no source") << withCell(13, QString())
-                               << QStringLiteral("line 2: column source is empty");
-    QTest::newRow("unknown source")
-        << withCell(13, QStringLiteral("T1 T9"))
-        << QStringLiteral("line 2: the source 'T9' is not in the list of sources");
-    QTest::newRow("sources two blanks apart")
-        << withCell(13, QStringLiteral("T1  T2")) << QStringLiteral("column source has two blanks");
-    QTest::newRow("blank after part") << withCell(0, QStringLiteral("AXDA2800DKV4D "))
-                                      << QStringLiteral("line 2: column part has blanks");
-    QTest::newRow("blank before name")
-        << withCell(1, QStringLiteral(" AMD")) << QStringLiteral("line 2: column name has blanks");
-    QTest::newRow("clock with unit") << withCell(4, QStringLiteral("2200MHz"))
-                                     << QStringLiteral("line 2: column clock_mhz is not a whole");
-    QTest::newRow("clock negative") << withCell(4, QStringLiteral("-2200"))
-                                    << QStringLiteral("line 2: column clock_mhz is not a whole");
-    QTest::newRow("clock zero") << withCell(4, QStringLiteral("0"))
-                                << QStringLiteral("line 2: column clock_mhz is not a whole");
-    QTest::newRow("clock decimal") << withCell(4, QStringLiteral("2200.5"))
-                                   << QStringLiteral("line 2: column clock_mhz is not a whole");
-    QTest::newRow("clock huge") << withCell(4, QStringLiteral("99999999999"))
-                                << QStringLiteral("line 2: column clock_mhz is not a whole");
-    QTest::newRow("bus blank inside") << withCell(5, QStringLiteral("4 00"))
-                                      << QStringLiteral("line 2: column fsb_mhz is not a whole");
-    QTest::newRow("multiplier comma")
-        << withCell(6, QStringLiteral("11,0"))
-        << QStringLiteral("line 2: column multiplier is not a decimal");
-    QTest::newRow("multiplier two points")
-        << withCell(6, QStringLiteral("1.1.0"))
-        << QStringLiteral("line 2: column multiplier is not a decimal");
-    QTest::newRow("multiplier bare point")
-        << withCell(6, QStringLiteral("11.")) << QStringLiteral("line 2: column multiplier is not");
-    QTest::newRow("multiplier exponent")
-        << withCell(6, QStringLiteral("1e1")) << QStringLiteral("line 2: column multiplier is not");
-    QTest::newRow("vcore with unit") << withCell(8, QStringLiteral("1.65v"))
-                                     << QStringLiteral("line 2: column vcore is not a decimal");
-    QTest::newRow("vcore other digits") << withCell(8, QStringLiteral("١.٦٥"))
-                                        << QStringLiteral("line 2: column vcore is not a decimal");
-    QTest::newRow("temperature with sign")
-        << withCell(10, QStringLiteral("85°C"))
-        << QStringLiteral("line 2: column max_temp_c is not a whole");
-    QTest::newRow("fault in a later row")
-        << kHeader + kGoodRow +
-               QString(kGoodRow)
-                   .replace(QStringLiteral("AXDA3200DKV4E"), QStringLiteral("AXDA3000DKV4E"))
-                   .replace(QStringLiteral("\t512\t"), QStringLiteral("\tlots\t"))
-        << QStringLiteral("line 3: column l2_kb is not a whole");
+    QTest::newRow("columns swapped") << QString(kHeader).replace(QStringLiteral("clock_mhz\tfsb_mhz"), QStringLiteral("fsb_mhz\tclock_mhz")) + kGoodRow << QStringLiteral("t.tsv, line 1: the header");
+    QTest::newRow("cell missing") << kHeader + kGoodRow.left(kGoodRow.lastIndexOf(u'\t')) + u'\n' << QStringLiteral("line 2: expected 14 cells, found 13");
+    QTest::newRow("cell too many") << kHeader + kGoodRow.chopped(1) + QStringLiteral("\tx\n") << QStringLiteral("line 2: expected 14 cells, found 15");
+    QTest::newRow("blank line between") << kHeader + kGoodRow + u'\n' + kGoodRow << QStringLiteral("line 3: empty line");
+    QTest::newRow("duplicate part") << kHeader + kGoodRow + kGoodRow << QStringLiteral("line 3: the part number 'AXDA3200DKV4E' is already on line 2");
+    QTest::newRow("empty part") << withCell(0, QString()) << QStringLiteral("line 2: column part is empty");
+    QTest::newRow("empty name") << withCell(1, QString()) << QStringLiteral("line 2: column name is empty");
+    QTest::newRow("empty family") << withCell(2, QString()) << QStringLiteral("line 2: column family is empty");
+    QTest::newRow("two blanks inside part") << withCell(0, QStringLiteral("K7700MTR51B  A")) << QStringLiteral("line 2: the part number 'K7700MTR51B  A' is not upper case with single");
+    QTest::newRow("tab-like blank inside part") << withCell(0, QStringLiteral("K7700MTR51B\u00a0A")) << QStringLiteral("is not upper case with single blanks");
+    QTest::newRow("part in lower case") << withCell(0, QStringLiteral("axda3200dkv4e")) << QStringLiteral("line 2: the part number 'axda3200dkv4e' is not upper case");
+    QTest::newRow("no source") << withCell(13, QString()) << QStringLiteral("line 2: column source is empty");
+    QTest::newRow("unknown source") << withCell(13, QStringLiteral("T1 T9")) << QStringLiteral("line 2: the source 'T9' is not in the list of sources");
+    QTest::newRow("sources two blanks apart") << withCell(13, QStringLiteral("T1  T2")) << QStringLiteral("column source has two blanks");
+    QTest::newRow("blank after part") << withCell(0, QStringLiteral("AXDA2800DKV4D ")) << QStringLiteral("line 2: column part has blanks");
+    QTest::newRow("blank before name") << withCell(1, QStringLiteral(" AMD")) << QStringLiteral("line 2: column name has blanks");
+    QTest::newRow("clock with unit") << withCell(4, QStringLiteral("2200MHz")) << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock negative") << withCell(4, QStringLiteral("-2200")) << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock zero") << withCell(4, QStringLiteral("0")) << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock decimal") << withCell(4, QStringLiteral("2200.5")) << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("clock huge") << withCell(4, QStringLiteral("99999999999")) << QStringLiteral("line 2: column clock_mhz is not a whole");
+    QTest::newRow("bus blank inside") << withCell(5, QStringLiteral("4 00")) << QStringLiteral("line 2: column fsb_mhz is not a whole");
+    QTest::newRow("multiplier comma") << withCell(6, QStringLiteral("11,0")) << QStringLiteral("line 2: column multiplier is not a decimal");
+    QTest::newRow("multiplier two points") << withCell(6, QStringLiteral("1.1.0")) << QStringLiteral("line 2: column multiplier is not a decimal");
+    QTest::newRow("multiplier bare point") << withCell(6, QStringLiteral("11.")) << QStringLiteral("line 2: column multiplier is not");
+    QTest::newRow("multiplier exponent") << withCell(6, QStringLiteral("1e1")) << QStringLiteral("line 2: column multiplier is not");
+    QTest::newRow("vcore with unit") << withCell(8, QStringLiteral("1.65v")) << QStringLiteral("line 2: column vcore is not a decimal");
+    QTest::newRow("vcore other digits") << withCell(8, QStringLiteral("١.٦٥")) << QStringLiteral("line 2: column vcore is not a decimal");
+    QTest::newRow("temperature with sign") << withCell(10, QStringLiteral("85°C")) << QStringLiteral("line 2: column max_temp_c is not a whole");
+    QTest::newRow("fault in a later row") << kHeader + kGoodRow + QString(kGoodRow) .replace(QStringLiteral("AXDA3200DKV4E"), QStringLiteral("AXDA3000DKV4E")) .replace(QStringLiteral("\t512\t"), QStringLiteral("\tlots\t")) << QStringLiteral("line 3: column l2_kb is not a whole");
+    // clang-format on
 }
 
 void tst_PartTable::loaderRefusesMalformedText()
@@ -326,16 +247,7 @@ void tst_PartTable::loaderRefusesMalformedText()
 
 void tst_PartTable::sourceListRefusesMalformedText_data()
 {
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("id twice") << QStringLiteral("T1\tA\t\tx\nT1\tB\t\ty\n")
-                              << QStringLiteral("line 3: the id 'T1' is given twice");
-    QTest::newRow("blank in id") << QStringLiteral("T 1\tA\t\tx\n")
-                                 << QStringLiteral("line 2: the id 'T 1' holds a blank");
-    QTest::newRow("no title") << QStringLiteral("T1\t\t\tx\n")
-                              << QStringLiteral("line 2: column title is empty");
-    QTest::newRow("nothing it gave") << QStringLiteral("T1\tA\thttps://example.org\t\n")
-                                     << QStringLiteral("line 2: column gave is empty");
+    addTsvRows<QString, QString>("malformed-source-lists.tsv");
 }
 
 void tst_PartTable::sourceListRefusesMalformedText()

@@ -5,6 +5,8 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QMetaEnum>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -17,6 +19,17 @@ inline void answerEveryBoxWithOk()
     MessageBoxes::reset();
     MessageBoxes::setRecording(true);
     MessageBoxes::setDefaultAnswer(QMessageBox::Ok);
+}
+
+// What a user reads of a message box, as one value to compare: its title, icon, buttons and text.
+inline QStringList boxSeen(const MessageBoxRecord& box)
+{
+    const QMetaEnum buttons = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    const char* one = buttons.valueToKey(int(box.buttons)); // by its own name, not an alias
+    return {box.title,
+            QString::fromLatin1(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box.icon)),
+            QString::fromLatin1(one ? QByteArray(one) : buttons.valueToKeys(int(box.buttons))),
+            box.text};
 }
 
 // Runs `act` on the first modal window of type T that comes up (polling, as a user would wait

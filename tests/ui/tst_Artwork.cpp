@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -25,6 +27,9 @@ private Q_SLOTS:
     void themeIconsEnlargeWholePixels();
 };
 
+using tallisk::test::addColumns;
+using tallisk::test::readFile;
+
 namespace {
 
 constexpr std::array<QRgb, 16> kVgaPalette{
@@ -41,12 +46,6 @@ QImage pixelMap(int size)
 {
     return QImage(QStringLiteral(TALLISK_ICON_DIR "/tallisk-%1.xpm").arg(size), "XPM")
         .convertToFormat(QImage::Format_ARGB32);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 quint32 le32(const QByteArray& bytes, int offset)
@@ -72,8 +71,7 @@ bool hasColour(const QImage& image, QRgb colour)
 
 void tst_Artwork::pixelMapsUseTheSixteenColours_data()
 {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("lettered");
+    addColumns<int, bool>({"size", "lettered"});
     QTest::newRow("16 x 16, the arrow alone") << 16 << false;
     QTest::newRow("32 x 32, arrow and name") << 32 << true;
 }
@@ -101,7 +99,7 @@ void tst_Artwork::pixelMapsUseTheSixteenColours()
 
 void tst_Artwork::aboutPictureIsA24BitBitmap()
 {
-    const QByteArray bmp = readAll(artwork("about.bmp"));
+    const QByteArray bmp = readFile(artwork("about.bmp"));
     QCOMPARE(bmp.size(), 3126);
     QCOMPARE(bmp.left(2), QByteArray("BM"));
     QCOMPARE(le32(bmp, 2), 3126u); // file size
@@ -137,7 +135,7 @@ void tst_Artwork::aboutPictureIsTheLargeIconOnWhite()
 
 void tst_Artwork::windowsIconHoldsBothSixteenColourImages()
 {
-    const QByteArray ico = readAll(artwork("tallisk.ico"));
+    const QByteArray ico = readFile(artwork("tallisk.ico"));
     QVERIFY(ico.size() > 6 + 2 * 16);
     QCOMPARE(le16(ico, 0), 0);
     QCOMPARE(le16(ico, 2), 1); // an icon

@@ -8,6 +8,7 @@
 #include "IdentityArea.h"
 #include "PartIdentifier.h"
 #include "PartTable.h"
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -37,6 +38,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 // Every text of both windows stands whole in its control: captions, menus, the code lines as
 // typed and every value a decode pass can write, at the scale factor CTest gives this run
@@ -370,8 +372,7 @@ void tst_TextFit::cleanupTestCase()
 
 void tst_TextFit::textStandsWhole_data()
 {
-    QTest::addColumn<QObject*>("control");
-    QTest::addColumn<QStringList>("texts");
+    addColumns<QObject*, QStringList>({"control", "texts"});
 
     const auto add = [](QWidget* control, const QStringList& texts) {
         // The toolkit's own helpers (the menu bar's overflow button) show no text of ours.
@@ -538,10 +539,7 @@ void tst_TextFit::resultToolTipHoldsWholeText()
 
 void tst_TextFit::codeBoxScrollsBackWhenLeft_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("next");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("fits");
+    addColumns<QString, QString, QString, bool>({"box", "next", "typed", "fits"});
 
     // A line pasted with more than the code on it (the rest of a listing, say).
     const QString pasted = kExample1 + QStringLiteral(" Athlon XP 2500+ Barton 1833 MHz");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 #include "frmAbout.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 class tst_frmAbout : public QObject
 {
@@ -94,23 +96,17 @@ void tst_frmAbout::titleIsLargeBoldBlack()
 
 void tst_frmAbout::controlsSitWhereDesigned_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("geometry");
+    addColumns<QString, QString, QRect>({"name", "container", "geometry"});
 
-    QTest::newRow("picIcon") << "picIcon"
-                             << "frmAbout" << QRect(8, 8, 36, 36);
+    // clang-format off
+    QTest::newRow("picIcon") << "picIcon" << "frmAbout" << QRect(8, 8, 36, 36);
     // Inside the picture's two-pixel border: 12, 13 from the picture's own corner.
-    QTest::newRow("Label2") << "Label2"
-                            << "picIcon" << QRect(14, 15, 7, 7);
-    QTest::newRow("cmdOK") << "cmdOK"
-                           << "frmAbout" << QRect(192, 96, 84, 23);
-    QTest::newRow("lblTitle") << "lblTitle"
-                              << "frmAbout" << QRect(48, 8, 259, 32);
-    QTest::newRow("lblVersion") << "lblVersion"
-                                << "frmAbout" << QRect(8, 48, 259, 15);
-    QTest::newRow("Label1") << "Label1"
-                            << "frmAbout" << QRect(8, 72, 265, 17);
+    QTest::newRow("Label2") << "Label2" << "picIcon" << QRect(14, 15, 7, 7);
+    QTest::newRow("cmdOK") << "cmdOK" << "frmAbout" << QRect(192, 96, 84, 23);
+    QTest::newRow("lblTitle") << "lblTitle" << "frmAbout" << QRect(48, 8, 259, 32);
+    QTest::newRow("lblVersion") << "lblVersion" << "frmAbout" << QRect(8, 48, 259, 15);
+    QTest::newRow("Label1") << "Label1" << "frmAbout" << QRect(8, 72, 265, 17);
+    // clang-format on
 }
 
 void tst_frmAbout::controlsSitWhereDesigned()
@@ -172,19 +168,19 @@ void tst_frmAbout::okHasTheFocusAndIsDefault()
 
 void tst_frmAbout::hiddenSpotSmiles_data()
 {
-    QTest::addColumn<QPoint>("pos"); // in the window, where the picture box starts at 8, 8
-    QTest::addColumn<QString>("caption");
+    // pos: in the window, where the picture box starts at 8, 8
+    addColumns<QPoint, QString>({"pos", "caption"});
 
     const QString three = QStringLiteral("About Tallisk :) :) :)");
+    // clang-format off
     QTest::newRow("centre of the spot") << QPoint(8 + 17, 8 + 18) << three;
     QTest::newRow("top left pixel of the spot") << QPoint(8 + 14, 8 + 15) << three;
     QTest::newRow("bottom right pixel of the spot") << QPoint(8 + 20, 8 + 21) << three;
-    QTest::newRow("just right of the spot")
-        << QPoint(8 + 21, 8 + 18) << QStringLiteral("About Tallisk");
-    QTest::newRow("just above the spot")
-        << QPoint(8 + 17, 8 + 14) << QStringLiteral("About Tallisk");
+    QTest::newRow("just right of the spot") << QPoint(8 + 21, 8 + 18) << QStringLiteral("About Tallisk");
+    QTest::newRow("just above the spot") << QPoint(8 + 17, 8 + 14) << QStringLiteral("About Tallisk");
     QTest::newRow("picture corner") << QPoint(8 + 3, 8 + 3) << QStringLiteral("About Tallisk");
     QTest::newRow("title") << QPoint(60, 20) << QStringLiteral("About Tallisk");
+    // clang-format on
 }
 
 void tst_frmAbout::hiddenSpotSmiles()
@@ -201,10 +197,12 @@ void tst_frmAbout::hiddenSpotSmiles()
 void tst_frmAbout::okEnterEscAndCloseBoxClose_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("OK clicked") << "click";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void tst_frmAbout::okEnterEscAndCloseBoxClose()

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -30,6 +31,7 @@
 #include <memory>
 
 using namespace tallisk;
+using namespace tallisk::test;
 
 namespace {
 
@@ -145,6 +147,12 @@ private:
     {
         QTest::mouseClick(child<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
     }
+    // Clicks "Export to HTML"; gives the first message box shown (a blank one if none was).
+    MessageBoxRecord clickExport()
+    {
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+        return MessageBoxes::recorded().value(0);
+    }
     void showWindow();
 
     std::unique_ptr<frmMain> m_window;
@@ -197,41 +205,21 @@ void tst_frmMain::cleanup()
 
 void tst_frmMain::controlsSitWhereDesigned_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
+    addColumns<QString, QString, QString, QRect>({"name", "container", "caption", "geometry"});
 
+    // clang-format off
     // Pixels at 96 dpi: the designed twips divided by fifteen.
-    QTest::newRow("Frame2") << "Frame2"
-                            << "clientArea"
-                            << "[ Waiting ]" << QRect(0, 0, 369, 321);
-    QTest::newRow("Frame1") << "Frame1"
-                            << "clientArea"
-                            << "[ Enter information here ]" << QRect(0, 320, 369, 65);
-    QTest::newRow("Text1") << "Text1"
-                           << "Frame1"
-                           << "" << QRect(8, 16, 110, 19);
-    QTest::newRow("Text2") << "Text2"
-                           << "Frame1"
-                           << "" << QRect(128, 16, 110, 19);
-    QTest::newRow("Text3") << "Text3"
-                           << "Frame1"
-                           << "" << QRect(248, 16, 110, 19);
-    QTest::newRow("Command2") << "Command2"
-                              << "Frame1"
-                              << "Check" << QRect(296, 40, 57, 17);
-    QTest::newRow("Command3") << "Command3"
-                              << "Frame2"
-                              << "Export to HTML" << QRect(256, 296, 89, 17);
-    QTest::newRow("lblCopyright") << "lblCopyright"
-                                  << "clientArea"
-                                  << "Copyright © 2026 The Tallisk developers"
-                                  << QRect(0, 392, 369, 17);
+    QTest::newRow("Frame2") << "Frame2" << "clientArea" << "[ Waiting ]" << QRect(0, 0, 369, 321);
+    QTest::newRow("Frame1") << "Frame1" << "clientArea" << "[ Enter information here ]" << QRect(0, 320, 369, 65);
+    QTest::newRow("Text1") << "Text1" << "Frame1" << "" << QRect(8, 16, 110, 19);
+    QTest::newRow("Text2") << "Text2" << "Frame1" << "" << QRect(128, 16, 110, 19);
+    QTest::newRow("Text3") << "Text3" << "Frame1" << "" << QRect(248, 16, 110, 19);
+    QTest::newRow("Command2") << "Command2" << "Frame1" << "Check" << QRect(296, 40, 57, 17);
+    QTest::newRow("Command3") << "Command3" << "Frame2" << "Export to HTML" << QRect(256, 296, 89, 17);
+    QTest::newRow("lblCopyright") << "lblCopyright" << "clientArea" << "Copyright © 2026 The Tallisk developers" << QRect(0, 392, 369, 17);
     // Below everything designed: the real part's area.
-    QTest::newRow("fraIdentity") << "fraIdentity"
-                                 << "clientArea"
-                                 << "[ Real part ]" << QRect(0, 415, 369, 176);
+    QTest::newRow("fraIdentity") << "fraIdentity" << "clientArea" << "[ Real part ]" << QRect(0, 415, 369, 176);
+    // clang-format on
 }
 
 void tst_frmMain::controlsSitWhereDesigned()
@@ -260,23 +248,32 @@ void tst_frmMain::controlsSitWhereDesigned()
 
 void tst_frmMain::resultRowsFollowTheFieldOrder_data()
 {
-    QTest::addColumn<QString>("captionLabel");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("row");
+    addColumns<QString, QString, int>({"captionLabel", "caption", "row"});
 
-    const QStringList captionLabels =
-        list({"lblInfoCore", "lblInfoCPUCore", "lblInfoPerfRating", "lblInfoWorkingFreq",
-              "lblInfoPackageType", "lblInfoOperatingVoltage", "lblInfoOperatingTemperature",
-              "lblInfoL1Cache", "lblInfoL2Cache", "lblInfoMultiplier", "lblInfoFSB",
-              "lblInfoStepping", "lblInfoManYear", "lblInfoManWeek", "lblInfoProductionBatch",
-              "lblInfolProductionNumber", "lblInfoDowngradedFrom"});
-    const QStringList captions =
-        list({"Core", "CPU Model", "Performance Rating", "Working frequency", "Package Type",
-              "Operating Voltage", "Operating Temperature", "L1 Cache", "L2 Cache", "Multiplier",
-              "FSB Frequency", "Stepping Code", "Manufacture Year", "Manufacture Week",
-              "Production Batch", "Batch Production Number", "Downgraded from"});
+    // Each result's caption label and caption, top to bottom; the result labels are kResultLabels.
+    const char* const rows[][2] = {
+        {"lblInfoCore", "Core"},
+        {"lblInfoCPUCore", "CPU Model"},
+        {"lblInfoPerfRating", "Performance Rating"},
+        {"lblInfoWorkingFreq", "Working frequency"},
+        {"lblInfoPackageType", "Package Type"},
+        {"lblInfoOperatingVoltage", "Operating Voltage"},
+        {"lblInfoOperatingTemperature", "Operating Temperature"},
+        {"lblInfoL1Cache", "L1 Cache"},
+        {"lblInfoL2Cache", "L2 Cache"},
+        {"lblInfoMultiplier", "Multiplier"},
+        {"lblInfoFSB", "FSB Frequency"},
+        {"lblInfoStepping", "Stepping Code"},
+        {"lblInfoManYear", "Manufacture Year"},
+        {"lblInfoManWeek", "Manufacture Week"},
+        {"lblInfoProductionBatch", "Production Batch"},
+        {"lblInfolProductionNumber", "Batch Production Number"},
+        {"lblInfoDowngradedFrom", "Downgraded from"},
+    };
+    static_assert(std::size(rows) == 17);
     for (int i = 0; i < 17; ++i) {
-        QTest::newRow(qPrintable(kResultLabels[i])) << captionLabels[i] << captions[i] << i + 1;
+        QTest::newRow(qPrintable(kResultLabels[i]))
+            << QString::fromLatin1(rows[i][0]) << QString::fromLatin1(rows[i][1]) << i + 1;
     }
 }
 
@@ -425,8 +422,7 @@ void tst_frmMain::tabVisitsBoxesThenExportThenCheck()
 
 void tst_frmMain::enterAndEscPressNothing_data()
 {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
+    addColumns<QString, int>({"focus", "key"});
     for (const char* focus : {"Text1", "Text2", "Text3", "Command2", "Command3"}) {
         QTest::addRow("Return in %s", focus) << focus << int(Qt::Key_Return);
         QTest::addRow("Enter in %s", focus) << focus << int(Qt::Key_Enter);
@@ -502,34 +498,22 @@ void tst_frmMain::typingChangesNoResult()
 
 void tst_frmMain::decoderMessages_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("text");
+    addColumns<QStringList, QString>({"lines", "text"});
 
     const QString letters = QStringLiteral(
         "\r\n\r\nA mistake was made with the first several letters of text in code one");
-    QTest::newRow("lower case") << list({"axda2500dkv4d", "", ""})
-                                << "Error! CPU Identification String not found.. Aborting";
-    QTest::newRow("empty") << list({"", "", ""})
-                           << "Error! CPU Identification String not found.. Aborting";
+    // clang-format off
+    QTest::newRow("lower case") << list({"axda2500dkv4d", "", ""}) << "Error! CPU Identification String not found.. Aborting";
+    QTest::newRow("empty") << list({"", "", ""}) << "Error! CPU Identification String not found.. Aborting";
     QTest::newRow("letters detail") << list({"AXDA", "", ""}) << kCodeError + letters;
-    QTest::newRow("did you mean") << list({"AXDB2000", "", ""})
-                                  << kCodeError +
-                                         QStringLiteral(
-                                             "\r\n\r\nDid you mean 'AXDA' or 'AX' instead?");
+    QTest::newRow("did you mean") << list({"AXDB2000", "", ""}) << kCodeError + QStringLiteral( "\r\n\r\nDid you mean 'AXDA' or 'AX' instead?");
     QTest::newRow("no detail") << list({"AMPX", "", ""}) << kCodeError;
-    QTest::newRow("Athlon MP") << list({"AMSN2000DKT3C", "", ""})
-                               << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk";
-    QTest::newRow("mobile Athlon 4")
-        << list({"AHM1200", "", ""})
-        << "Chip 'AMD Mobile Athlon 4' is currently unsupported by Tallisk";
-    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"),
-                                             kExample3}
-                              << "Error: Unable to read correct value in textbox two.";
-    QTest::newRow("line three") << QStringList{kExample1, kExample2,
-                                               QStringLiteral("JIUHB03121234")}
-                                << "Error: Unable to read correct value in textbox three.";
-    QTest::newRow("stepping") << QStringList{kExample1, kExample2, QStringLiteral("ABCDEFGHIJXPMW")}
-                              << "Failed trying to retrieve stepping";
+    QTest::newRow("Athlon MP") << list({"AMSN2000DKT3C", "", ""}) << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk";
+    QTest::newRow("mobile Athlon 4") << list({"AHM1200", "", ""}) << "Chip 'AMD Mobile Athlon 4' is currently unsupported by Tallisk";
+    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"), kExample3} << "Error: Unable to read correct value in textbox two.";
+    QTest::newRow("line three") << QStringList{kExample1, kExample2, QStringLiteral("JIUHB03121234")} << "Error: Unable to read correct value in textbox three.";
+    QTest::newRow("stepping") << QStringList{kExample1, kExample2, QStringLiteral("ABCDEFGHIJXPMW")} << "Failed trying to retrieve stepping";
+    // clang-format on
 }
 
 void tst_frmMain::decoderMessages()
@@ -544,10 +528,8 @@ void tst_frmMain::decoderMessages()
 
     QCOMPARE(MessageBoxes::recorded().size(), 1);
     const MessageBoxRecord box = MessageBoxes::recorded().first();
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.title, QStringLiteral("Tallisk"));
-    QCOMPARE(box.icon, QMessageBox::NoIcon);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(boxSeen(box), (QStringList{QStringLiteral("Tallisk"), QStringLiteral("NoIcon"),
+                                        QStringLiteral("Ok"), text}));
     QVERIFY(box.ownerVisible); // a box of the main window, over it
 }
 
@@ -587,24 +569,21 @@ void tst_frmMain::midPassBoxSeesEarlierFields()
 
 void tst_frmMain::earlyEndKeepsFrameCaption_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("kept"); // results still shown after the early end
+    // kept: results still shown after the early end
+    addColumns<QStringList, QStringList>({"lines", "kept"});
 
     const QStringList none(17, QString());
-    QTest::newRow("unsupported") << QStringList{QStringLiteral("AMSN2000DKT3C"), kExample2,
-                                                kExample3}
-                                 << none;
-    QTest::newRow("not found") << QStringList{QStringLiteral("K8650"), kExample2, kExample3}
-                               << none;
+    // clang-format off
+    QTest::newRow("unsupported") << QStringList{QStringLiteral("AMSN2000DKT3C"), kExample2, kExample3} << none;
+    QTest::newRow("not found") << QStringList{QStringLiteral("K8650"), kExample2, kExample3} << none;
     QTest::newRow("code error") << QStringList{QStringLiteral("AX"), kExample2, kExample3} << none;
 
     // Line 2 fails after stepping and date: what came before stays.
     QStringList lineTwo = kExampleResults;
     for (int i : {3, 9, 14, 15}) // frequency, multiplier, batch, batch number
         lineTwo[i].clear();
-    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"),
-                                             kExample3}
-                              << lineTwo;
+    QTest::newRow("line two") << QStringList{kExample1, QStringLiteral("ABCDEFG18HIJ123X"), kExample3} << lineTwo;
+    // clang-format on
 }
 
 void tst_frmMain::earlyEndKeepsFrameCaption()
@@ -624,49 +603,27 @@ void tst_frmMain::earlyEndKeepsFrameCaption()
 
 void tst_frmMain::exportWritesTableAndSaysWhere_data()
 {
-    QTest::addColumn<bool>("decodeFirst");
-    QTest::addColumn<QString>("heading");
+    addColumns<bool, QString>({"decodeFirst", "heading"});
+    // clang-format off
     QTest::newRow("after a pass") << true << "AMD Athlon XP";
     QTest::newRow("before any pass") << false << "[ Waiting ]";
+    // clang-format on
 }
 
 void tst_frmMain::realPartFollowsEachCheck_data()
 {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("shown");
+    addColumns<QStringList, QString, QStringList>({"lines", "message", "shown"});
 
-    QTest::newRow("tables and part agree")
-        << QStringList{kExample1, kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, "
-                 "512 KB L2), read from its part number"});
+    // clang-format off
+    QTest::newRow("tables and part agree") << QStringList{kExample1, kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2), read from its part number"});
     // The marking tables have no clock for a 2600+ Barton; the part runs at 1917 MHz.
-    QTest::newRow("tables without a clock")
-        << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, "
-                 "512 KB L2), read from its part number",
-                 "Working frequency: the marking tables say Unsupported Chip, this part runs "
-                 "at 1917 MHz",
-                 "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
+    QTest::newRow("tables without a clock") << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, 512 KB L2), read from its part number", "Working frequency: the marking tables say Unsupported Chip, this part runs at 1917 MHz", "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
     // Line 1 does not tell Thoroughbred A from B; the stepping's last letter does, for both.
-    QTest::newRow("two cores, narrowed by the stepping")
-        << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString()
-        << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, "
-                 "256 KB L2), a known part"});
+    QTest::newRow("two cores, narrowed by the stepping") << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB L2), a known part"});
     // The tables decline an Athlon MP with a message; the real part comes after it.
-    QTest::newRow("declined by the tables")
-        << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()}
-        << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk"
-        << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, "
-                 "256 KB L2), a known part",
-                 "Core: the marking tables say nothing, this part is a Palomino",
-                 "Working frequency: the marking tables say nothing, this part runs at 1667 MHz",
-                 "Multiplier: the marking tables say nothing, this part's is 12.5",
-                 "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz",
-                 "L2 Cache: the marking tables say nothing, this part has 256 KB"});
-    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()}
-                               << "Error! CPU Identification String not found.. Aborting"
-                               << list({"Real part: not known"});
+    QTest::newRow("declined by the tables") << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()} << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk" << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, 256 KB L2), a known part", "Core: the marking tables say nothing, this part is a Palomino", "Working frequency: the marking tables say nothing, this part runs at 1667 MHz", "Multiplier: the marking tables say nothing, this part's is 12.5", "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz", "L2 Cache: the marking tables say nothing, this part has 256 KB"});
+    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()} << "Error! CPU Identification String not found.. Aborting" << list({"Real part: not known"});
+    // clang-format on
 }
 
 void tst_frmMain::realPartFollowsEachCheck()
@@ -710,14 +667,12 @@ void tst_frmMain::exportWritesTableAndSaysWhere()
         clickCheck();
     }
     const Snapshot before = snapshot();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1);
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
-    QCOMPARE(box.text, QStringLiteral("File saved as table.htm in: \r\n\r\n") + directory);
-    QCOMPARE(box.title, QStringLiteral("Tallisk"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(
+        boxSeen(box),
+        (QStringList{QStringLiteral("Tallisk"), QStringLiteral("Information"), QStringLiteral("Ok"),
+                     QStringLiteral("File saved as table.htm in: \r\n\r\n") + directory}));
     QVERIFY(snapshot() == before);
 
     QFile file(path);
@@ -738,24 +693,17 @@ void tst_frmMain::exportWritesTableAndSaysWhere()
 void tst_frmMain::exportFailureSaysOnlyUnexpectedError()
 {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/table.htm");
-    {
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        earlier.write("earlier export");
-    }
+    QVERIFY(writeFile(path, "earlier export"));
     type(kExample1, kExample2, kExample3);
     clickCheck();
     const Snapshot before = snapshot();
 
     TableFileWriter::failNextWriteAfter(100);
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1); // no success message after the failure
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
-    QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
-    QCOMPARE(box.title, QStringLiteral("Error"));
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(boxSeen(box),
+             (QStringList{QStringLiteral("Error"), QStringLiteral("Critical"), QStringLiteral("Ok"),
+                          QStringLiteral("An unexpected error has occured!")}));
     QVERIFY(snapshot() == before);
 
     QFile file(path);
@@ -767,11 +715,12 @@ void tst_frmMain::exportFailureSaysOnlyUnexpectedError()
 
 void tst_frmMain::exportFromInstalledCopy_data()
 {
-    QTest::addColumn<bool>("programWritable");
-    QTest::addColumn<bool>("documentsPossible");
+    addColumns<bool, bool>({"programWritable", "documentsPossible"});
+    // clang-format off
     QTest::newRow("run from a folder it may write: kept") << true << true;
     QTest::newRow("installed where it may not write: documents") << false << true;
     QTest::newRow("no documents folder possible either") << false << false;
+    // clang-format on
 }
 
 // An installed copy cannot write beside itself; the export then goes to the user's documents
@@ -783,17 +732,12 @@ void tst_frmMain::exportFromInstalledCopy()
     QFETCH(bool, documentsPossible);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    {
-        QFile file(dir.filePath(QStringLiteral("file")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), {}));
     const QString program =
         dir.filePath(programWritable ? QStringLiteral("program") : QStringLiteral("file/bin"));
     if (programWritable)
         QVERIFY(QDir().mkpath(program));
-    const QString home =
-        dir.filePath(documentsPossible ? QStringLiteral("home") : QStringLiteral("file/home"));
-    test::ExportPlaces places(program, home);
+    test::ExportPlaces places(program, test::ExportPlaces::homeIn(dir.path(), documentsPossible));
     const QString documents = test::ExportPlaces::documents();
     if (!places.documentsInHome())
         QSKIP("the documents folder does not follow the home directory on this platform");
@@ -801,10 +745,8 @@ void tst_frmMain::exportFromInstalledCopy()
     type(kExample1, kExample2, kExample3);
     clickCheck();
     const Snapshot before = snapshot();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-
+    const MessageBoxRecord box = clickExport();
     QCOMPARE(MessageBoxes::recorded().size(), 1);
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
     QVERIFY(snapshot() == before);
     if (!documentsPossible) {
         QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
@@ -883,16 +825,14 @@ void tst_frmMain::reportBugFailureToLaunch()
 
     QCOMPARE(MessageBoxes::recorded().size(), 1);
     const MessageBoxRecord box = MessageBoxes::recorded().first();
-    QCOMPARE(box.text, QStringLiteral("An unexpected error has occured!"));
-    QCOMPARE(box.title, QStringLiteral("Error"));
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(boxSeen(box),
+             (QStringList{QStringLiteral("Error"), QStringLiteral("Critical"), QStringLiteral("Ok"),
+                          QStringLiteral("An unexpected error has occured!")}));
 }
 
 void tst_frmMain::exitEndsWithoutPrompt_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<bool>("closeBox");
+    addColumns<QString, bool>({"before", "closeBox"});
     for (const char* before : {"nothing", "check", "export"}) {
         QTest::addRow("File, Exit after %s", before) << before << false;
         QTest::addRow("close box after %s", before) << before << true;

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBoxes.h"
 #include "TalliskVersion.h"
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "modMain.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,26 +56,22 @@ QString tst_modMain::installOpener(int status)
     Q_UNUSED(status);
     QSKIP("Windows opens links through the shell, not through an opener program");
 #else
-#ifdef Q_OS_MACOS
-    const QString name = QStringLiteral("open");
-#else
-    const QString name = QStringLiteral("xdg-open");
-#endif
+    // The desktop's opener that the program starts, stood in for by a script found first on PATH.
+    const QString name =
+        QSysInfo::productType() == u"macos" ? QStringLiteral("open") : QStringLiteral("xdg-open");
     const QString record = m_bin.filePath(QStringLiteral("arguments.txt"));
     QFile::remove(record);
-    QFile script(m_bin.filePath(name));
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {};
-    script.write(
+    const QString script = m_bin.filePath(name);
+    const QString text =
         QStringLiteral("#!/bin/sh\n"
                        "{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > %1.part\n"
                        "mv %1.part %1\n"
                        "exit %2\n")
             .arg(record)
-            .arg(status)
-            .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            .arg(status);
+    if (!test::writeFile(script, text.toUtf8()))
+        return {};
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + m_savedPath);
     return record;
 #endif
