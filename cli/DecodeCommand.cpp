@@ -218,9 +218,9 @@ void DecodeCommand::writeText(const DecodeRecord& record, bool identify)
     }
     const Identification identification = Identification::of(record);
     // The answer ends with what it rests on.
-    text += (identification.known() ? tr("Identified: %1 [%2]")
-                                          .arg(identification.summary(), identification.basis())
-                                    : tr("Identified: not known")) +
+    text += (identification.known()
+                 ? tr("Identified: %1 [%2]").arg(identification.summary(), identification.basis())
+                 : tr("Identified: not known")) +
             u'\n';
     writeOut(text);
     // Near misses are hints for the person at the terminal, kept out of the result.

@@ -3,7 +3,6 @@
 #include "modMain.h"
 
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "TalliskVersion.h"
 
 #include <QApplication>
@@ -102,11 +101,6 @@ void setUpApplication(QApplication& app)
 void showDecoderMessage(QWidget* owner, const QString& text)
 {
     MessageBoxes::show(owner, QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
-}
-
-void ChipUnsupported(QWidget* owner, const QString& modelName)
-{
-    showDecoderMessage(owner, messages::chipUnsupported(modelName));
 }
 
 void showUnexpectedError(QWidget* owner)

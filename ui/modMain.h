@@ -35,9 +35,6 @@ void setUpApplication(QApplication& app);
 // A decoder message: modal, OK only, no icon, the application's title.
 void showDecoderMessage(QWidget* owner, const QString& text);
 
-// The unsupported-chip message of the decode pass, with the family's model name.
-void ChipUnsupported(QWidget* owner, const QString& modelName);
-
 // "An unexpected error has occured!" under "Error", critical icon: what the commands that touch
 // the platform (the export and the bug report) say when that fails.
 void showUnexpectedError(QWidget* owner);

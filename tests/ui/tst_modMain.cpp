@@ -23,7 +23,6 @@ private Q_SLOTS:
     void cleanup();
 
     void bugLinkKeepsItsSpaces();
-    void unsupportedChipMessage();
     void desktopOpenerGetsTheLinkAsItsOnlyArgument();
     void openerThatFailsIsNotReported();
     void missingOpenerIsAFailure();
@@ -83,16 +82,6 @@ void tst_modMain::bugLinkKeepsItsSpaces()
              QStringLiteral("mailto:" TALLISK_BUG_ADDRESS
                             "?subject=Reporting a bug or error in Tallisk"));
     QVERIFY(!modMain::bugReportLink().contains(u'%'));
-}
-
-void tst_modMain::unsupportedChipMessage()
-{
-    modMain::ChipUnsupported(nullptr, QStringLiteral("AMD Athlon MP"));
-    QCOMPARE(MessageBoxes::recorded().size(), 1);
-    QCOMPARE(MessageBoxes::recorded().first().text,
-             QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
-    QCOMPARE(MessageBoxes::recorded().first().title, QStringLiteral("Tallisk"));
-    QCOMPARE(MessageBoxes::recorded().first().icon, QMessageBox::NoIcon);
 }
 
 void tst_modMain::desktopOpenerGetsTheLinkAsItsOnlyArgument()
