@@ -5,7 +5,6 @@
 #include "DecodeRecord.h"
 #include "PartIdentifier.h"
 #include "PartIdentity.h"
-#include "PartTable.h"
 
 namespace tallisk {
 
@@ -28,15 +27,8 @@ Identification Identification::of(const DecodeRecord& record)
 
 QStringList Identification::identityKeys()
 {
-    // Every key any row of the table has, in the identity's own (sorted) order, so a key
-    // written only for some parts still gets its column.
-    QJsonObject keys = PartIdentity().toJson();
-    for (const PartIdentity& row : PartTable::instance().rows()) {
-        const QJsonObject json = row.toJson();
-        for (auto it = json.constBegin(); it != json.constEnd(); ++it)
-            keys.insert(it.key(), QJsonValue());
-    }
-    return keys.keys();
+    // toJson() writes every key, an unknown fact as null, in the identity's (sorted) order.
+    return PartIdentity().toJson().keys();
 }
 
 } // namespace tallisk

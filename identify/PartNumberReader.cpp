@@ -183,36 +183,23 @@ PartNumberReader::fromTsv(const Texts& texts, const SourceList& sources, QString
 
 QString PartNumberReader::loadLayouts(QStringView text, const SourceList& sources)
 {
-    enum Column
-    {
-        Id,
-        Prefix,
-        Digits,
-        Model,
-        Ratings,
-        Fields,
-        Family,
-        Name,
-        Socket,
-        Cores,
-        Source
-    };
     TsvReader read(text, kLayoutColumns, QStringLiteral("layouts.tsv"));
     for (qsizetype row = 0; row < read.rowCount(); ++row) {
         Layout layout;
-        layout.id = read.text(row, Id);
-        layout.prefix = read.text(row, Prefix);
-        layout.digits = read.whole(row, Digits).value_or(0);
-        const QString model = read.text(row, Model);
+        layout.id = read.text(row, u"layout");
+        layout.prefix = read.text(row, u"prefix");
+        layout.digits = read.whole(row, u"digits").value_or(0);
+        const QString model = read.text(row, u"model");
         layout.byRating = model == u"rating";
-        layout.ratings = read.text(row, Ratings);
-        layout.fields = read.words(row, Fields);
-        layout.family = read.text(row, Family);
-        layout.name = read.text(row, Name);
-        layout.socket = read.text(row, Socket);
-        layout.cores = read.items(row, Cores);
-        layout.sources = sources.cite(read, row, Source);
-        for (const Column column : {Id, Prefix, Digits, Ratings, Family, Name, Socket})
+        layout.ratings = read.text(row, u"ratings");
+        layout.fields = read.words(row, u"fields");
+        layout.family = read.text(row, u"family");
+        layout.name = read.text(row, u"name");
+        layout.socket = read.text(row, u"socket");
+        layout.cores = read.items(row, u"cores");
+        layout.sources = sources.cite(read, row);
+        for (const char16_t* column :
+             {u"layout", u"prefix", u"digits", u"ratings", u"family", u"name", u"socket"})
             read.require(row, column);
         if (model != u"rating" && model != u"clock")
             read.fail(row, tr("the model must be 'rating' or 'clock'"));
@@ -238,32 +225,22 @@ QString PartNumberReader::loadLayouts(QStringView text, const SourceList& source
 
 QString PartNumberReader::loadLetters(QStringView text, const SourceList& sources)
 {
-    enum Column
-    {
-        Layouts,
-        Field,
-        LetterColumn,
-        Value,
-        Cores,
-        Socket,
-        Source
-    };
     TsvReader read(text, kLetterColumns, QStringLiteral("letters.tsv"));
     for (qsizetype row = 0; row < read.rowCount(); ++row) {
-        const QStringList layoutIds = read.words(row, Layouts);
-        const QString field = read.text(row, Field);
-        const QString letter = read.text(row, LetterColumn);
+        const QStringList layoutIds = read.words(row, u"layouts");
+        const QString field = read.text(row, u"field");
+        const QString letter = read.text(row, u"letter");
         Letter entry;
         const std::optional<Kind> kind = kindOf(field);
         if (kind == Kind::Decimal)
-            entry.number = read.decimal(row, Value);
+            entry.number = read.decimal(row, u"value");
         else if (kind == Kind::Whole)
-            entry.number = read.whole(row, Value);
-        entry.text = read.text(row, Value);
-        entry.cores = read.items(row, Cores);
-        entry.socket = read.text(row, Socket);
-        entry.sources = sources.cite(read, row, Source);
-        read.require(row, Layouts);
+            entry.number = read.whole(row, u"value");
+        entry.text = read.text(row, u"value");
+        entry.cores = read.items(row, u"cores");
+        entry.socket = read.text(row, u"socket");
+        entry.sources = sources.cite(read, row);
+        read.require(row, u"layouts");
         if (!kind)
             read.fail(row, tr("unknown field '%1'").arg(field));
         if (letter.size() != 1 || !(letter[0].isDigit() || letter[0].isUpper()))
@@ -286,27 +263,17 @@ QString PartNumberReader::loadLetters(QStringView text, const SourceList& source
 
 QString PartNumberReader::loadRatings(QStringView text, const SourceList& sources)
 {
-    enum Column
-    {
-        Table,
-        L2Kb,
-        FsbMhz,
-        ModelNumber,
-        ClockMhz,
-        Cores,
-        Source
-    };
     TsvReader read(text, kRatingColumns, QStringLiteral("ratings.tsv"));
     for (qsizetype row = 0; row < read.rowCount(); ++row) {
-        const QString table = read.text(row, Table);
-        const int l2Kb = read.whole(row, L2Kb).value_or(0);
-        const int fsbMhz = read.whole(row, FsbMhz).value_or(0);
-        const int model = read.whole(row, ModelNumber).value_or(0);
+        const QString table = read.text(row, u"ratings");
+        const int l2Kb = read.whole(row, u"l2_kb").value_or(0);
+        const int fsbMhz = read.whole(row, u"fsb_mhz").value_or(0);
+        const int model = read.whole(row, u"model").value_or(0);
         Rating rating;
-        rating.clockMhz = read.whole(row, ClockMhz).value_or(0);
-        rating.cores = read.items(row, Cores);
-        rating.sources = sources.cite(read, row, Source);
-        for (const Column column : {Table, L2Kb, FsbMhz, ModelNumber, ClockMhz})
+        rating.clockMhz = read.whole(row, u"clock_mhz").value_or(0);
+        rating.cores = read.items(row, u"cores");
+        rating.sources = sources.cite(read, row);
+        for (const char16_t* column : {u"ratings", u"l2_kb", u"fsb_mhz", u"model", u"clock_mhz"})
             read.require(row, column);
         if (std::none_of(m_layouts.cbegin(), m_layouts.cend(),
                          [&](const Layout& layout) { return layout.ratings == table; }))

@@ -17,24 +17,6 @@ namespace {
 
 const QString kResourcePath = QStringLiteral(":/tallisk/identify/parts.tsv");
 
-enum Column
-{
-    Part,
-    Name,
-    Family,
-    Core,
-    ClockMhz,
-    FsbMhz,
-    Multiplier,
-    L2Kb,
-    Vcore,
-    Package,
-    MaxTempC,
-    Socket,
-    Note,
-    Source,
-};
-
 const QStringList kColumns{
     QStringLiteral("part"),       QStringLiteral("name"),       QStringLiteral("family"),
     QStringLiteral("core"),       QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
@@ -114,22 +96,22 @@ std::optional<PartTable> PartTable::fromTsv(QStringView text, const QString& sou
     PartTable table;
     for (qsizetype i = 0; i < read.rowCount() && read.ok(); ++i) {
         PartIdentity row;
-        row.part = read.text(i, Part);
-        row.name = read.text(i, Name);
-        row.family = read.text(i, Family);
-        row.core = read.text(i, Core);
-        row.clockMhz = read.whole(i, ClockMhz);
-        row.fsbMhz = read.whole(i, FsbMhz);
-        row.multiplier = read.decimal(i, Multiplier);
-        row.l2Kb = read.whole(i, L2Kb);
-        row.vcore = read.decimal(i, Vcore);
-        row.package = read.text(i, Package);
-        row.maxTempC = read.whole(i, MaxTempC);
-        row.socket = read.text(i, Socket);
-        row.note = read.text(i, Note);
+        row.part = read.text(i, u"part");
+        row.name = read.text(i, u"name");
+        row.family = read.text(i, u"family");
+        row.core = read.text(i, u"core");
+        row.clockMhz = read.whole(i, u"clock_mhz");
+        row.fsbMhz = read.whole(i, u"fsb_mhz");
+        row.multiplier = read.decimal(i, u"multiplier");
+        row.l2Kb = read.whole(i, u"l2_kb");
+        row.vcore = read.decimal(i, u"vcore");
+        row.package = read.text(i, u"package");
+        row.maxTempC = read.whole(i, u"max_temp_c");
+        row.socket = read.text(i, u"socket");
+        row.note = read.text(i, u"note");
         row.basis = QLatin1StringView(PartIdentity::kKnownPart);
-        row.sources = sources.cite(read, i, Source);
-        for (const Column column : {Part, Name, Family, Source})
+        row.sources = sources.cite(read, i);
+        for (const char16_t* column : {u"part", u"name", u"family"})
             read.require(i, column);
         // Typed lines are looked up in upper case with single blanks (before a Slot A revision
         // letter); a part number written otherwise could never be matched.

@@ -9,18 +9,6 @@
 
 namespace tallisk {
 
-namespace {
-
-enum Column
-{
-    Id,
-    Title,
-    Address,
-    Gave
-};
-
-} // namespace
-
 const SourceList& SourceList::instance()
 {
     static const SourceList list =
@@ -37,11 +25,11 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
                    sourceName);
     SourceList list;
     for (qsizetype row = 0; row < read.rowCount(); ++row) {
-        const QString id = read.text(row, Id);
-        const QString title = read.text(row, Title);
-        const QString address = read.text(row, Address);
-        read.text(row, Gave);
-        for (const Column column : {Id, Title, Gave})
+        const QString id = read.text(row, u"id");
+        const QString title = read.text(row, u"title");
+        const QString address = read.text(row, u"address");
+        read.text(row, u"gave");
+        for (const char16_t* column : {u"id", u"title", u"gave"})
             read.require(row, column);
         if (id.contains(u' '))
             read.fail(row, tr("the id '%1' holds a blank").arg(id));
@@ -58,7 +46,7 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
     return list;
 }
 
-QStringList SourceList::cite(TsvReader& read, qsizetype row, qsizetype column) const
+QStringList SourceList::cite(TsvReader& read, qsizetype row, QStringView column) const
 {
     QStringList texts;
     for (const QString& id : read.words(row, column)) {

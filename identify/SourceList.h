@@ -35,7 +35,7 @@ public:
 
     // The sources a table's cell cites, as texts; the cell holds ids separated by blanks and
     // must cite at least one. An unknown id is a fault of that row.
-    QStringList cite(TsvReader& read, qsizetype row, qsizetype column) const;
+    QStringList cite(TsvReader& read, qsizetype row, QStringView column = u"source") const;
 
 private:
     QStringList m_ids;

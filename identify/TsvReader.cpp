@@ -53,15 +53,26 @@ TsvReader::TsvReader(QStringView text, const QStringList& columns, const QString
     }
 }
 
-QString TsvReader::text(qsizetype row, qsizetype column)
+const QString& TsvReader::cell(qsizetype row, QStringView column)
 {
-    const QString& cell = m_rows[row][column];
-    if (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()))
-        failCell(row, column, tr("has blanks around it"));
-    return cell;
+    static const QString kNone;
+    const qsizetype index = m_columns.indexOf(column);
+    if (index < 0) {
+        fail(row, tr("there is no column %1").arg(column));
+        return kNone;
+    }
+    return m_rows[row][index];
 }
 
-std::optional<int> TsvReader::whole(qsizetype row, qsizetype column)
+QString TsvReader::text(qsizetype row, QStringView column)
+{
+    const QString& found = cell(row, column);
+    if (!found.isEmpty() && (found.front().isSpace() || found.back().isSpace()))
+        failCell(row, column, tr("has blanks around it"));
+    return found;
+}
+
+std::optional<int> TsvReader::whole(qsizetype row, QStringView column)
 {
     const QString cell = text(row, column);
     if (cell.isEmpty())
@@ -74,7 +85,7 @@ std::optional<int> TsvReader::whole(qsizetype row, qsizetype column)
     return value;
 }
 
-std::optional<double> TsvReader::decimal(qsizetype row, qsizetype column)
+std::optional<double> TsvReader::decimal(qsizetype row, QStringView column)
 {
     const QString cell = text(row, column);
     if (cell.isEmpty())
@@ -91,7 +102,7 @@ std::optional<double> TsvReader::decimal(qsizetype row, qsizetype column)
     return value;
 }
 
-QStringList TsvReader::words(qsizetype row, qsizetype column)
+QStringList TsvReader::words(qsizetype row, QStringView column)
 {
     const QString cell = text(row, column);
     if (cell.isEmpty())
@@ -102,7 +113,7 @@ QStringList TsvReader::words(qsizetype row, qsizetype column)
     return list;
 }
 
-QStringList TsvReader::items(qsizetype row, qsizetype column)
+QStringList TsvReader::items(qsizetype row, QStringView column)
 {
     const QString cell = text(row, column);
     if (cell.isEmpty())
@@ -115,9 +126,9 @@ QStringList TsvReader::items(qsizetype row, qsizetype column)
     return list;
 }
 
-void TsvReader::require(qsizetype row, qsizetype column)
+void TsvReader::require(qsizetype row, QStringView column)
 {
-    if (m_rows[row][column].isEmpty())
+    if (cell(row, column).isEmpty())
         failCell(row, column, tr("is empty"));
 }
 
@@ -126,9 +137,9 @@ void TsvReader::fail(qsizetype row, const QString& why)
     failLine(lineNumber(row), why);
 }
 
-void TsvReader::failCell(qsizetype row, qsizetype column, const QString& why)
+void TsvReader::failCell(qsizetype row, QStringView column, const QString& why)
 {
-    fail(row, tr("column %1 %2").arg(m_columns[column], why));
+    fail(row, tr("column %1 %2").arg(column, why));
 }
 
 void TsvReader::failLine(qsizetype lineNumber, const QString& why)

@@ -13,7 +13,8 @@
 namespace tallisk {
 
 // One of identification's data files: tab-separated UTF-8 text, a header line naming the
-// columns in their order, then one row per line; an empty cell is an unknown fact. The reader
+// columns in their order, then one row per line; an empty cell is an unknown fact. Cells are
+// asked for by their column's name, so the header list is the one place that names them. The reader
 // keeps the first fault it meets, as "file, line N: why"; callers read every row in order and
 // then ask error(), so a file with any fault is refused whole, never loaded in part.
 class TsvReader
@@ -28,23 +29,25 @@ public:
     qsizetype rowCount() const { return m_rows.size(); }
 
     // The cell as written; one with blanks around it is a fault.
-    QString text(qsizetype row, qsizetype column);
+    QString text(qsizetype row, QStringView column);
     // A whole number of at most six digits, greater than zero; nothing for an empty cell.
-    std::optional<int> whole(qsizetype row, qsizetype column);
+    std::optional<int> whole(qsizetype row, QStringView column);
     // Digits with at most one decimal point between digits, greater than zero.
-    std::optional<double> decimal(qsizetype row, qsizetype column);
+    std::optional<double> decimal(qsizetype row, QStringView column);
     // Words separated by single blanks (a list of source names, field names, ...).
-    QStringList words(qsizetype row, qsizetype column);
+    QStringList words(qsizetype row, QStringView column);
     // Items separated by " | " (a list of cores, for instance).
-    QStringList items(qsizetype row, qsizetype column);
-    void require(qsizetype row, qsizetype column);
+    QStringList items(qsizetype row, QStringView column);
+    void require(qsizetype row, QStringView column);
 
     // Records a fault of a row that the caller found (a duplicate, an unknown name, ...).
     void fail(qsizetype row, const QString& why);
     qsizetype lineNumber(qsizetype row) const { return row + 2; }
 
 private:
-    void failCell(qsizetype row, qsizetype column, const QString& why);
+    // The cell of a named column; a name the header does not have is a fault of the caller's.
+    const QString& cell(qsizetype row, QStringView column);
+    void failCell(qsizetype row, QStringView column, const QString& why);
     void failLine(qsizetype lineNumber, const QString& why);
 
     QStringList m_columns;

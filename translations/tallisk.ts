@@ -364,6 +364,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>there is no column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>has blanks around it</source>
         <translation type="unfinished"></translation>
     </message>

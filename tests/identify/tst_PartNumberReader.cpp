@@ -90,9 +90,9 @@ QList<Letter> letters()
                    QStringLiteral("letters.tsv"));
     QList<Letter> all;
     for (qsizetype row = 0; row < read.rowCount(); ++row) {
-        for (const QString& layout : read.words(row, 0))
-            all.append({layout, read.text(row, 1), read.text(row, 2), read.text(row, 3),
-                        read.items(row, 4)});
+        for (const QString& layout : read.words(row, u"layouts"))
+            all.append({layout, read.text(row, u"field"), read.text(row, u"letter"),
+                        read.text(row, u"value"), read.items(row, u"cores")});
     }
     return all;
 }
