@@ -34,11 +34,12 @@ QString coreWithoutRange(QString core)
 }
 
 // Whether the tables' core says the same as the part's, or less of it: "Thoroughbred" agrees
-// with "Thoroughbred A or B", "Thoroughbred B Low end" with "Thoroughbred B".
+// with "Thoroughbred A or Thoroughbred B", and so does "Thoroughbred B Low end", one of the two.
 bool coreAgrees(const QString& tables, const QString& part)
 {
     const QString core = coreWithoutRange(tables);
-    return !core.isEmpty() && (core == part || part.startsWith(core + u' '));
+    return !core.isEmpty() &&
+           (part.split(QStringLiteral(" or ")).contains(core) || part.startsWith(core + u' '));
 }
 
 // A multiplier as the tables write it: "11.5" from the rating table, or the computed one with

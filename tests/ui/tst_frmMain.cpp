@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecodeRecord.h"
 #include "ExportPlaces.h"
 #include "HtmlTable.h"
+#include "IdentityArea.h"
 #include "MessageBoxes.h"
+#include "PartIdentity.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 #include "TestSupport.h"
@@ -121,6 +124,7 @@ private Q_SLOTS:
     void earlyEndKeepsFrameCaption();
     void realPartFollowsEachCheck_data();
     void realPartFollowsEachCheck();
+    void tablesNamingOneOfTwoCoresAgree();
 
     void exportWritesTableAndSaysWhere_data();
     void exportWritesTableAndSaysWhere();
@@ -652,6 +656,23 @@ void tst_frmMain::realPartFollowsEachCheck()
     QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(areaWhileMessageUp, message.isEmpty() ? QStringList() : QStringList{before});
     QCOMPARE(area->text().split(u'\n'), shown);
+}
+
+void tst_frmMain::tablesNamingOneOfTwoCoresAgree()
+{
+    PartIdentity part;
+    part.name = QStringLiteral("AMD Athlon XP 2200+");
+    part.core = QStringLiteral("Thoroughbred A or Thoroughbred B");
+    part.basis = QString::fromLatin1(PartIdentity::kKnownPart);
+    DecodeRecord tables;
+    for (const char* core : {"Thoroughbred", "Thoroughbred B Low end", "Thoroughbred A"}) {
+        tables.setField(Field::Core, QString::fromLatin1(core));
+        QCOMPARE(IdentityArea::lines(tables, part).size(), 1);
+    }
+    tables.setField(Field::Core, QStringLiteral("Barton"));
+    QCOMPARE(IdentityArea::lines(tables, part).value(1),
+             QStringLiteral("Core: the marking tables say Barton, this part is a Thoroughbred A or "
+                            "Thoroughbred B"));
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()
