@@ -67,7 +67,8 @@ QStringList CsvResultWriter::header() const
     if (m_identify) {
         for (const QString& key : m_identityKeys)
             cells << QStringLiteral("identity.") + key;
-        cells << QStringLiteral("suggestions");
+        cells << QStringLiteral("suggestions") << QStringLiteral("reason")
+              << QStringLiteral("unread");
     }
     return cells;
 }
@@ -174,6 +175,8 @@ void CsvResultWriter::writeResult(QByteArray& out, const DecodeResult& result, q
         for (const QString& key : m_identityKeys)
             cell(identification ? cellText(identification->identity().value(key)) : QString());
         cell(identification ? joined(identification->suggestions()) : QString());
+        cell(identification ? identification->reason() : QString());
+        cell(identification ? identification->unreadCell() : QString());
     }
     endRow(out);
 }
@@ -186,7 +189,7 @@ void CsvResultWriter::writeUnreadable(QByteArray& out, const QString& problem, q
     out.append(',');
     appendCell(out, problem);
     if (m_identify)
-        out.append(QByteArray(m_identityKeys.size() + 1, ','));
+        out.append(QByteArray(m_identityKeys.size() + 3, ','));
     endRow(out);
 }
 

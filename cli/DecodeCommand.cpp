@@ -107,6 +107,10 @@ void DecodeCommand::addIdentity(QJsonObject& result, const Identification& ident
                                                   : QJsonValue(QJsonValue::Null));
     result.insert(QStringLiteral("suggestions"),
                   QJsonArray::fromStringList(identification.suggestions()));
+    result.insert(QStringLiteral("reason"), identification.reason().isEmpty()
+                                                ? QJsonValue(QJsonValue::Null)
+                                                : QJsonValue(identification.reason()));
+    result.insert(QStringLiteral("unread"), identification.unreadJson());
 }
 
 int DecodeCommand::run(const QStringList& arguments)
@@ -217,15 +221,21 @@ void DecodeCommand::writeText(const DecodeRecord& record, bool identify)
         return;
     }
     const Identification identification = Identification::of(record);
-    // The answer ends with what it rests on.
-    text += (identification.known()
-                 ? tr("Identified: %1 [%2]").arg(identification.summary(), identification.basis())
-                 : tr("Identified: not known")) +
-            u'\n';
+    // The answer ends with what it rests on, then the letters it could not read; "not known"
+    // with why.
+    if (identification.known()) {
+        text +=
+            tr("Identified: %1 [%2]").arg(identification.summary(), identification.basis()) + u'\n';
+        for (const UnreadLetter& unread : identification.unread())
+            text += tr("Note: %1.").arg(unread.text()) + u'\n';
+    } else {
+        text += tr("Identified: not known") + u'\n' +
+                tr("Reason: %1").arg(identification.reason()) + u'\n';
+    }
     writeOut(text);
     // Near misses are hints for the person at the terminal, kept out of the result.
     if (!identification.suggestions().isEmpty())
-        writeErr(tr("%1: closest known parts (not an identification): %2\n")
+        writeErr(tr("%1: closest part numbers (not an identification): %2\n")
                      .arg(QLatin1StringView(kProgram),
                           identification.suggestions().join(QStringLiteral(", "))));
 }

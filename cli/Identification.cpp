@@ -6,6 +6,8 @@
 #include "PartIdentifier.h"
 #include "PartIdentity.h"
 
+#include <utility>
+
 namespace tallisk {
 
 Identification Identification::of(const DecodeRecord& record)
@@ -19,10 +21,30 @@ Identification Identification::of(const DecodeRecord& record)
         result.m_identity = part->toJson();
         result.m_summary = part->summary();
         result.m_basis = part->basis;
+        result.m_unread = part->unread;
     } else {
-        result.m_suggestions = PartIdentifier::suggestions(line1);
+        PartIdentifier::Explanation why = PartIdentifier::explain(line1);
+        result.m_reason = std::move(why.reason);
+        result.m_suggestions = std::move(why.suggestions);
     }
     return result;
+}
+
+QJsonArray Identification::unreadJson() const
+{
+    QJsonArray letters;
+    for (const UnreadLetter& unread : m_unread)
+        letters.append(QJsonObject{{QStringLiteral("field"), partFieldKey(unread.field)},
+                                   {QStringLiteral("letter"), QString(unread.letter)}});
+    return letters;
+}
+
+QString Identification::unreadCell() const
+{
+    QStringList lines;
+    for (const UnreadLetter& unread : m_unread)
+        lines << partFieldKey(unread.field) + u' ' + unread.letter;
+    return lines.join(u'\n');
 }
 
 QStringList Identification::identityKeys()

@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PartIdentity.h"
+
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,14 +34,25 @@ public:
     const QString& summary() const { return m_summary; }
     // What the answer rests on: a known part, or its part number read by its layout.
     const QString& basis() const { return m_basis; }
+    // The letters of the part number that were not read; their facts are unknown.
+    const QList<UnreadLetter>& unread() const { return m_unread; }
+    // Why a line is not known, one sentence; empty when it is.
+    const QString& reason() const { return m_reason; }
     // The closest known part numbers of a line that is not known: hints, never an identity.
     const QStringList& suggestions() const { return m_suggestions; }
+
+    // The unread letters as the JSON output gives them: objects with `field` and `letter`.
+    QJsonArray unreadJson() const;
+    // ... and as one CSV cell: "field letter", one a line.
+    QString unreadCell() const;
 
 private:
     bool m_known = false;
     QJsonObject m_identity;
     QString m_summary;
     QString m_basis;
+    QList<UnreadLetter> m_unread;
+    QString m_reason;
     QStringList m_suggestions;
 };
 

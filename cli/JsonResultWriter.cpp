@@ -77,6 +77,13 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
     json.endArray();
     json.key("model_name");
     json.value(record.modelName());
+    if (result.identification) {
+        json.key("reason");
+        if (result.identification->reason().isEmpty())
+            json.null();
+        else
+            json.value(result.identification->reason());
+    }
     if (number > 0) {
         json.key("record");
         json.value(number);
@@ -86,6 +93,17 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
         json.beginArray();
         for (const QString& part : result.identification->suggestions())
             json.value(part);
+        json.endArray();
+        json.key("unread");
+        json.beginArray();
+        for (const UnreadLetter& unread : result.identification->unread()) {
+            json.beginObject();
+            json.key("field");
+            json.value(QString(partFieldKey(unread.field)));
+            json.key("letter");
+            json.value(QString(unread.letter));
+            json.endObject();
+        }
         json.endArray();
     }
     json.endObject();

@@ -128,8 +128,9 @@ void checkBatchRecord(const FuzzInput& input, const Identification& identified)
           "batch JSON completed");
 
     // An identity names exactly the normalised typed part, with its basis and sources; the
-    // same line typed in another case answers the same; suggestions are only for unknown lines,
-    // few, and each a part that is known.
+    // same line typed in another case answers the same; letters not read only with an answer
+    // read from the part number; a reason and suggestions only for unknown lines, few, and each
+    // a part answered whole.
     const QJsonValue identity = read.value(u"identity");
     const QJsonArray suggestions = read.value(u"suggestions").toArray();
     QString lower = record.line1();
@@ -147,13 +148,22 @@ void checkBatchRecord(const FuzzInput& input, const Identification& identified)
                   !object.value(u"sources").toArray().isEmpty(),
               "identity without basis or sources");
         check(again && again->toJson() == object, "identity depends on the case typed");
-        check(suggestions.isEmpty(), "suggestions beside an identity");
+        check(suggestions.isEmpty() && read.value(u"reason").isNull(),
+              "suggestions or a reason beside an identity");
+        check(read.value(u"unread").toArray().isEmpty() ||
+                  object.value(u"basis").toString() ==
+                      QLatin1StringView(PartIdentity::kReadFromPartNumber),
+              "letters not read beside a known part");
     } else {
         check(identity.isNull() && !again, "identity missing");
+        check(!read.value(u"reason").toString().isEmpty(), "not known without a reason");
+        check(read.value(u"unread").toArray().isEmpty(), "letters not read without an answer");
         check(suggestions.size() <= 5, "more than five suggestions");
-        for (const QJsonValue& part : suggestions)
-            check(PartIdentifier::identify(part.toString()).has_value(),
-                  "suggestion of an unknown part", part.toString());
+        for (const QJsonValue& part : suggestions) {
+            const std::optional<PartIdentity> suggested = PartIdentifier::identify(part.toString());
+            check(suggested && suggested->unread.isEmpty(), "suggestion of a part not known whole",
+                  part.toString());
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "PartNumberReader.h"
 #include "PartTable.h"
 #include "SourceList.h"
+#include "SuggestionIndex.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,7 @@ namespace {
 // ties the stepping code's last letter to them.
 const QLatin1StringView kBothRevisions("Thoroughbred A or Thoroughbred B");
 const QLatin1StringView kSteppingSource("S21");
+constexpr qsizetype kMaxSuggestions = 5;
 
 } // namespace
 
@@ -40,11 +42,23 @@ std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const
     return identity;
 }
 
-QStringList PartIdentifier::suggestions(const QString& line1)
+PartIdentifier::Explanation PartIdentifier::explain(const QString& line1)
 {
-    if (identify(line1))
+    const QString part = normalise(line1);
+    if (PartTable::instance().contains(part))
         return {};
-    return PartTable::instance().suggestions(normalise(line1));
+    const PartNumberReader& reader = PartNumberReader::instance();
+    Explanation explanation;
+    explanation.reason = reader.whyNotRead(part);
+    if (explanation.reason.isEmpty())
+        return {};
+    const QList<int> layouts = reader.layoutsStartingLike(part);
+    QStringList families;
+    for (const int layout : layouts)
+        families << reader.layoutFamily(layout);
+    explanation.suggestions =
+        SuggestionIndex::instance().closest(part, layouts, families, kMaxSuggestions);
+    return explanation;
 }
 
 QString PartIdentifier::normalise(const QString& line1)

@@ -17,9 +17,10 @@ namespace tallisk {
 // The line is read loosely, as people type it (any case, blanks around, "AMD-" or "AMD " in
 // front, a Slot A revision letter after a blank); the decoder's own texts are not touched.
 // A part of the known-part table answers as a known part; any other line is read by its layout
-// (PartNumberReader). Where the answer leaves Thoroughbred A or B, a stepping code whose last
-// letter is A or B narrows it, as the decoder reads the stepping. Nothing else is ever guessed:
-// a line neither answers is not known.
+// (PartNumberReader), possibly with one letter not read and the facts it decides unknown. Where
+// the answer leaves Thoroughbred A or B, a stepping code whose last letter is A or B narrows it,
+// as the decoder reads the stepping. Nothing else is ever guessed: a line neither answers is
+// not known, and explain() says why and what it may have been meant to be.
 class PartIdentifier
 {
     Q_DECLARE_TR_FUNCTIONS(PartIdentifier)
@@ -29,9 +30,20 @@ public:
     static std::optional<PartIdentity> identify(const QString& line1,
                                                 const QString& stepping = QString());
 
-    // For a line that identify() does not answer: the closest known part numbers, best first,
-    // at most five; hints for "did you mean", never an identification.
-    static QStringList suggestions(const QString& line1);
+    // Why a line is not known, and the part numbers it may have been meant to be.
+    struct Explanation
+    {
+        // One sentence for people: which group or letter of the line the reader could not
+        // read, or that no layout starts like it.
+        QString reason;
+        // The closest part numbers that identify() answers whole, best first, at most five:
+        // hints for "did you mean", never an identification (SuggestionIndex ranks them).
+        QStringList suggestions;
+    };
+
+    // For a line that identify() does not answer, why and what is near it; for a line it
+    // answers, an empty reason and no suggestions.
+    static Explanation explain(const QString& line1);
 
     // The line as identification reads it: blanks collapsed and trimmed, a to z in upper case,
     // without the maker's name in front. An identity's `part` is this text.

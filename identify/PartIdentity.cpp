@@ -21,7 +21,53 @@ template <typename T> QJsonValue number(const std::optional<T>& value)
     return value ? QJsonValue(static_cast<double>(*value)) : QJsonValue(QJsonValue::Null);
 }
 
+constexpr QLatin1StringView kFieldKeys[kPartFieldCount] = {
+    QLatin1StringView("package"),  QLatin1StringView("voltage"), QLatin1StringView("temperature"),
+    QLatin1StringView("l2"),       QLatin1StringView("l2speed"), QLatin1StringView("bus"),
+    QLatin1StringView("revision"),
+};
+
 } // namespace
+
+QLatin1StringView partFieldKey(PartField field)
+{
+    return kFieldKeys[static_cast<int>(field)];
+}
+
+std::optional<PartField> partFieldFromKey(QStringView key)
+{
+    for (int i = 0; i < kPartFieldCount; ++i) {
+        if (key == kFieldKeys[i])
+            return static_cast<PartField>(i);
+    }
+    return std::nullopt;
+}
+
+QString UnreadLetter::fieldName(PartField field)
+{
+    switch (field) {
+    case PartField::Package:
+        return tr("package");
+    case PartField::Voltage:
+        return tr("voltage");
+    case PartField::Temperature:
+        return tr("temperature");
+    case PartField::L2:
+        return tr("L2");
+    case PartField::L2Speed:
+        return tr("L2 speed");
+    case PartField::Bus:
+        return tr("bus");
+    case PartField::Revision:
+        return tr("revision");
+    }
+    return QString();
+}
+
+QString UnreadLetter::text() const
+{
+    return tr("the %1 letter %2 was not read").arg(fieldName(field), letter);
+}
 
 QJsonObject PartIdentity::toJson() const
 {

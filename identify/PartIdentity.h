@@ -4,12 +4,51 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 namespace tallisk {
+
+// The fields of a part number after its model number, one letter each, as the layout tables
+// name them.
+enum class PartField : quint8
+{
+    Package,
+    Voltage,
+    Temperature,
+    L2,
+    L2Speed,
+    Bus,
+    Revision
+};
+constexpr int kPartFieldCount = 7;
+
+// The name of a field in the tables and in the command's JSON: "package", "voltage",
+// "temperature", "l2", "l2speed", "bus" or "revision".
+QLatin1StringView partFieldKey(PartField field);
+std::optional<PartField> partFieldFromKey(QStringView key);
+
+// A letter of a part number that is not in its field's table: the facts that field decides
+// are unknown in the answer.
+struct UnreadLetter
+{
+    Q_DECLARE_TR_FUNCTIONS(UnreadLetter)
+
+public:
+    PartField field = PartField::Package;
+    QChar letter;
+
+    // For people: "the temperature letter S was not read".
+    QString text() const;
+    // The field for people: "package", "voltage", "temperature", "L2", "L2 speed", "bus",
+    // "revision".
+    static QString fieldName(PartField field);
+
+    friend bool operator==(const UnreadLetter&, const UnreadLetter&) = default;
+};
 
 // The facts of one real part, as one row of the part table holds them. A fact the table does
 // not know is empty (an empty text or an empty optional); it is never filled in by guessing.
@@ -37,6 +76,9 @@ public:
     QString note;
     QString basis;       // kKnownPart or kReadFromPartNumber
     QStringList sources; // the public sources behind the answer, each its title and address
+    // Letters of the part number its tables do not hold; the facts they decide are left
+    // unknown. Empty for a known part and for a part number read whole.
+    QList<UnreadLetter> unread;
 
     // The two bases of an answer: a row of the known-part table, or the part number's letters
     // read against the layout tables.
@@ -46,7 +88,7 @@ public:
     // The identity as the command prints it: exactly the keys part, name, family, core,
     // clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package, max_temp_c, socket, basis and
     // sources; numbers as JSON numbers, every unknown fact as null, sources as an array of
-    // texts. The note is left out.
+    // texts. The note and the unread letters are left out.
     QJsonObject toJson() const;
 
     // One line for people: the name, then core, clock, bus, multiplier and L2 in parentheses,

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
+#include <functional>
 #include <optional>
 
 namespace tallisk {
@@ -30,11 +32,18 @@ class SourceList;
 // - ratings.tsv: per rating table, L2 size and bus, which model numbers exist and their clock;
 //   a row may narrow the cores too.
 //
-// A line is answered only when one layout reads it whole: every letter in its table and the
-// model number in the rating table for the L2 and bus its letters give. The core is what the
-// layout, the letters and the rating row leave: one core, "X or Y" where two or more remain,
-// empty where nothing says. A letter known to exist but of no sourced meaning leaves its fact
-// unknown. Anything else is no answer.
+// A line is answered when exactly one layout reads it: its shape (prefix, model digits, one
+// letter per field), at most one letter that its field's table lacks (and that is no usual
+// misreading of one it holds, such as 8 for B: that is taken for a slip), and the model number
+// in the rating table for the L2 and bus its letters give. A letter not read leaves unknown
+// exactly what its field decides: its own fact; the socket where a letter of that field names
+// one; the rating row where it is the L2 or bus letter (then the clock of a rating, the
+// multiplier and the rating's own sources); the core where a letter of that field, or that
+// rating row, could narrow the cores the other letters leave. The model number must still be
+// in the rating table for the letters read. The core is what the layout, the letters and the
+// rating row leave: one core, "X or Y" where two or more remain, empty where nothing says. A
+// letter known to exist but of no sourced meaning leaves its fact unknown. Anything else is no
+// answer, and whyNotRead() says why.
 class PartNumberReader
 {
     Q_DECLARE_TR_FUNCTIONS(PartNumberReader)
@@ -59,50 +68,157 @@ public:
     // revision letter (PartIdentifier makes a typed line so). Its `part` is `partNumber`.
     std::optional<PartIdentity> read(const QString& partNumber) const;
 
+    // Why read() does not answer `partNumber`, in one sentence for people: which group or
+    // letter was not read, or that no layout starts like it. Empty when read() answers.
+    QString whyNotRead(const QString& partNumber) const;
+
+    // For suggestions: the layouts (by their index) whose prefix `partNumber` starts with,
+    // followed by a digit; the layout that reads `partNumber` whole, or -1; a layout's family.
+    QList<int> layoutsStartingLike(QStringView partNumber) const;
+    int layoutReadingWhole(const QString& partNumber) const;
+    QString layoutFamily(int layout) const { return m_layouts.value(layout).family; }
+
+    // Every part number that read() answers whole, with the layout that reads it.
+    void forEachPartNumber(const std::function<void(const QString&, int)>& visit) const;
+
+    // The character a worn or small print lets people read for `c` (O/0, I/1, S/5, B/8, Z/2,
+    // G/6, either way), or 0.
+    static constexpr char16_t misreadingOf(char16_t c)
+    {
+        constexpr char16_t kPairs[][2] = {{u'O', u'0'}, {u'I', u'1'}, {u'S', u'5'},
+                                          {u'B', u'8'}, {u'Z', u'2'}, {u'G', u'6'}};
+        for (const auto& pair : kPairs) {
+            if (c == pair[0])
+                return pair[1];
+            if (c == pair[1])
+                return pair[0];
+        }
+        return 0;
+    }
+
 private:
+    // A set of cores, one bit per core name of the tables; kAnyCore where nothing narrows it.
+    using CoreSet = quint32;
+    static constexpr CoreSet kAnyCore = ~CoreSet(0);
+    // A set of fields, one bit per PartField.
+    using FieldSet = quint8;
+    // A letter's index by its character: A to Z, then 0 to 9.
+    static constexpr int kLetterChars = 36;
+
+    struct Letter
+    {
+        QChar letter;
+        QString text;
+        std::optional<double> number;
+        CoreSet cores = kAnyCore;
+        QString socket;
+        QList<int> sources;
+    };
     struct Layout
     {
         QString id;
         QString prefix;
         int digits = 0;
         bool byRating = false;
-        QString ratings;
-        QStringList fields;
+        int table = -1;
+        QList<PartField> fields; // the letters after the model number, in order
+        bool hasRevision = false;
         QString family;
         QString name;
         QString socket;
-        QStringList cores;
-        QStringList sources;
-    };
-    struct Letter
-    {
-        QString text;
-        std::optional<double> number;
-        QStringList cores;
-        QString socket;
-        QStringList sources;
+        CoreSet cores = kAnyCore;
+        QList<int> coreOrder; // every core, the layout's own first: the order an answer names
+        QList<int> sources;
+        // By field and character: the index of the letter in m_letters, -1 where none.
+        std::array<std::array<qint16, kLetterChars>, kPartFieldCount> letterAt;
+        FieldSet coreFields = 0;   // fields with a letter that narrows the cores
+        FieldSet socketFields = 0; // fields with a letter that names the socket
+        QHash<int, QString> names; // by model number
     };
     struct Rating
     {
+        int l2Kb = 0;
+        int fsbMhz = 0;
+        int model = 0;
         int clockMhz = 0;
-        QStringList cores;
-        QStringList sources;
+        CoreSet cores = kAnyCore;
+        QList<int> sources;
+    };
+    struct RatingTable
+    {
+        QString name;
+        QList<int> rows;                // in the order of the file
+        QHash<quint64, int> byKey;      // by L2, bus and model: the row
+        QHash<int, QList<int>> byModel; // by model: its rows
+        bool narrowsCores = false;      // whether any row narrows the cores
+    };
+
+    // How far one layout got with a line, in the order of progress.
+    enum class Outcome : quint8
+    {
+        NoPrefix,
+        BadDigits,
+        BadRevision,
+        LetterCount,
+        NotALetter,
+        TooManyUnread,
+        Misread,
+        CoreConflict,
+        NoRating,
+        Read
+    };
+    struct Attempt
+    {
+        Outcome outcome = Outcome::NoPrefix;
+        qsizetype digits = 0;  // how many the model number has
+        qsizetype letters = 0; // how many letters follow it
+        int model = 0;
+        std::array<qint16, kPartFieldCount> letter; // by field: the letter, -1 if not read
+        std::array<QChar, kPartFieldCount> typed;   // by field: the character
+        FieldSet unread = 0;
+        PartField conflict = PartField::Package; // the letter whose cores the others rule out
+        CoreSet cores = kAnyCore;
+        std::optional<int> l2Kb;
+        std::optional<int> fsbMhz;
+        int rating = -1;        // the rating row, where L2 and bus are read
+        CoreSet modelCores = 0; // NoRating: the cores the rating rows give that model
     };
 
     static QString clockName(int clockMhz);
+    static int letterIndex(QChar c);
 
     // Each adds one table's rows: the first fault, or an empty text.
     QString loadLayouts(QStringView text, const SourceList& sources);
     QString loadLetters(QStringView text, const SourceList& sources);
     QString loadRatings(QStringView text, const SourceList& sources);
-    const Layout* layoutById(const QString& id) const;
+    int layoutById(QStringView id) const;
+    int coreIndex(const QString& core);
+    CoreSet coreSet(const QStringList& cores);
+    QList<int> sourceIndices(const QStringList& texts);
 
-    std::optional<PartIdentity> readAs(const Layout& layout, QStringView code,
-                                       QStringView revision) const;
+    Attempt attempt(const Layout& layout, QStringView code, QStringView revision) const;
+    // The rating rows that a line whose L2 or bus letter was not read may be: the model's
+    // rows, of the L2 and bus read, for the cores the letters leave.
+    QList<int> possibleRatings(const Layout& layout, const Attempt& attempt) const;
+    PartIdentity identityOf(const Layout& layout, const Attempt& attempt) const;
+    QString coreNames(const Layout& layout, CoreSet cores) const;
+    QString whyNot(const Layout& layout, const Attempt& attempt, QStringView code,
+                   QStringView revision) const;
+    // Which fields a line one letter short (or long) lacks (or has twice), as far as the
+    // letters tell.
+    QList<PartField> missingFields(const Layout& layout, QStringView letters) const;
+    QList<qsizetype> extraLetters(const Layout& layout, QStringView letters) const;
+    bool lettersRead(const Layout& layout, QStringView letters, qsizetype skipField,
+                     qsizetype skipLetter) const;
 
     QList<Layout> m_layouts;
-    QHash<QString, Letter> m_letters; // by layout id, field and letter
-    QHash<QString, Rating> m_ratings; // by rating table, L2 size, bus and model number
+    std::array<QList<int>, kLetterChars> m_layoutsByFirst; // by the prefix's first character
+    QList<Letter> m_letters;
+    QList<RatingTable> m_tables;
+    QList<Rating> m_ratings;
+    QStringList m_cores;
+    QStringList m_sourceTexts;
+    QHash<QString, int> m_sourceIndex;
 };
 
 } // namespace tallisk

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <utility>
 
 namespace tallisk {
@@ -24,56 +23,6 @@ const QStringList kColumns{
     QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
     QStringLiteral("note"),       QStringLiteral("source"),
 };
-
-// Suggestions: how far a typed line may be from a part number and still be offered, and the
-// longest line worth comparing (a line this long is no near miss of any part number).
-constexpr qsizetype kMaxDistance = 2;
-constexpr qsizetype kMinPrefix = 6;
-constexpr qsizetype kMaxCompared = 40;
-constexpr qsizetype kMaxSuggestions = 5;
-
-// The typed line as suggestions compare it: without blanks, in upper case, and without the
-// maker's name in front (Slot A labels print "AMD-" before the code).
-QList<uint> comparable(const QString& line)
-{
-    QString squeezed;
-    for (const QChar c : line) {
-        if (!c.isSpace())
-            squeezed.append(c);
-    }
-    squeezed = squeezed.toUpper();
-    for (const QLatin1StringView maker : {QLatin1StringView("AMD-"), QLatin1StringView("AMD")}) {
-        if (squeezed.startsWith(maker)) {
-            squeezed.remove(0, maker.size());
-            break;
-        }
-    }
-    return squeezed.toUcs4();
-}
-
-// Edits (insert, delete, replace) between two texts, counting code points.
-qsizetype editDistance(const QList<uint>& a, const QList<uint>& b)
-{
-    QList<qsizetype> previous(b.size() + 1);
-    QList<qsizetype> current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = j;
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const qsizetype replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
-        }
-        std::swap(previous, current);
-    }
-    return previous[b.size()];
-}
-
-bool startsWith(const QList<uint>& text, const QList<uint>& prefix)
-{
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.cbegin(), prefix.cend(), text.cbegin());
-}
 
 } // namespace
 
@@ -140,30 +89,6 @@ std::optional<PartIdentity> PartTable::identify(const QString& line1) const
     if (found == m_byPart.cend())
         return std::nullopt;
     return m_rows[*found];
-}
-
-QStringList PartTable::suggestions(const QString& line1) const
-{
-    if (m_byPart.contains(line1))
-        return {};
-    const QList<uint> typed = comparable(line1);
-    if (typed.size() < 3 || typed.size() > kMaxCompared)
-        return {};
-
-    QList<std::pair<qsizetype, QString>> close;
-    for (const PartIdentity& row : m_rows) {
-        const QList<uint> part = comparable(row.part);
-        const qsizetype distance = editDistance(typed, part);
-        const bool truncated = typed.size() >= kMinPrefix && startsWith(part, typed);
-        const bool extended = startsWith(typed, part); // a revision letter or more after it
-        if (distance <= kMaxDistance || truncated || extended)
-            close.append({distance, row.part});
-    }
-    std::sort(close.begin(), close.end());
-    QStringList parts;
-    for (qsizetype i = 0; i < close.size() && i < kMaxSuggestions; ++i)
-        parts << close[i].second;
-    return parts;
 }
 
 } // namespace tallisk

@@ -49,10 +49,7 @@ public:
     // and asks with the part number alone). Nothing when the table does not know it.
     std::optional<PartIdentity> identify(const QString& line1) const;
 
-    // For a line that identify() does not know: the part numbers of the closest rows, best
-    // first, at most five; they are hints for "did you mean", never an identification. Empty
-    // when nothing is close.
-    QStringList suggestions(const QString& line1) const;
+    bool contains(const QString& line1) const { return m_byPart.contains(line1); }
 
     const QList<PartIdentity>& rows() const { return m_rows; }
 

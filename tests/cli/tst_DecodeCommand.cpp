@@ -361,7 +361,7 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
                   const char* hint = "") {
         QTest::newRow(name) << lines << QByteArray(identified) << QByteArray(hint);
     };
-    const char* closest = "tallisk-decode: closest known parts (not an identification): ";
+    const char* closest = "tallisk-decode: closest part numbers (not an identification): ";
     // clang-format off
     // One part per family, through the whole command, each with the basis of its answer; the
     // first two the decoder gets right, the rest it declines, misses or gives no core.
@@ -378,15 +378,16 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
     row("trailing blank", {QStringLiteral("AXDA2800DKV4D ")}, "Identified: AMD Athlon XP 2800+ (Barton, 2083 MHz, 333 MHz bus, 12.5x, 512 KB L2) [known part]\n");
     // The decoded stepping code tells the two Thoroughbreds of one part number apart.
     row("Thoroughbred told by its stepping", {QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"), QStringLiteral("KIUHB0312XPMW")}, "Identified: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB L2) [known part]\n");
-    // Not known: the reader's tables end here; near misses are hints only.
-    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")}, "Identified: not known\n", closest);
-    row("truncated", {QStringLiteral("AXDA2800DKV4")}, "Identified: not known\n", closest);
-    row("unknown suffix", {QStringLiteral("axda2800dkv4z")}, "Identified: not known\n", "tallisk-decode: closest known parts (not an identification): AXDA2800DKV4D");
-    row("nothing close", {QStringLiteral("Q")}, "Identified: not known\n");
+    // A letter beyond the tables: the answer without what it decides, and which letter.
+    row("bus letter not read", {QStringLiteral("axda2800dkv4z")}, "Identified: AMD Athlon XP 2800+ (Barton, 512 KB L2) [read from the part number]\nNote: the bus letter Z was not read.\n");
+    // Not known: why, and near misses as hints only.
+    row("Sempron of a prefix no source gives", {QStringLiteral("SDC2800DUT3D")}, "Identified: not known\nReason: No part-number layout starts like this line.\n", closest);
+    row("truncated", {QStringLiteral("AXDA2800DKV4")}, "Identified: not known\nReason: The bus letter is missing.\n", "tallisk-decode: closest part numbers (not an identification): AXDA2800DKV4D, ");
+    row("nothing close", {QStringLiteral("Q")}, "Identified: not known\nReason: No part-number layout starts like this line.\n");
     // clang-format on
 }
 
-// --identify changes nothing of the decoder's output: it adds one line after the seventeen
+// --identify changes nothing of the decoder's output: it adds its lines after the seventeen
 // rows, and near misses go to standard error after the pass's own messages.
 void tst_DecodeCommand::identifyAddsOneLine()
 {
@@ -410,6 +411,8 @@ void tst_DecodeCommand::identifyJson()
             .object();
     const QJsonObject identity = object.take(u"identity").toObject();
     QCOMPARE(object.take(u"suggestions").toArray(), QJsonArray());
+    QCOMPARE(object.take(u"reason"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(object.take(u"unread").toArray(), QJsonArray());
     QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
     QCOMPARE(identity.keys(),
              strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c",
@@ -435,11 +438,26 @@ void tst_DecodeCommand::identifyJson()
     QCOMPARE(mobile.value(u"clock_mhz"), QJsonValue(1200));
     const QJsonObject unknown =
         QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
-                                     QStringLiteral("AXDA2800DKV4Z")})
+                                     QStringLiteral("AXDA2800DKV4")})
                                     .out)
             .object();
     QCOMPARE(unknown.value(u"identity"), QJsonValue(QJsonValue::Null));
-    QVERIFY(unknown.value(u"suggestions").toArray().contains(QStringLiteral("AXDA2800DKV4D")));
+    QCOMPARE(unknown.value(u"suggestions").toArray().first(), QStringLiteral("AXDA2800DKV4D"));
+    QCOMPARE(unknown.value(u"reason").toString(), QStringLiteral("The bus letter is missing."));
+
+    // A letter not read: its facts null, and the letter named.
+    const QJsonObject partial =
+        QJsonDocument::fromJson(run({QStringLiteral("--json"), QStringLiteral("--identify"),
+                                     QStringLiteral("AXDA2800DKV4X")})
+                                    .out)
+            .object();
+    QCOMPARE(partial.value(u"identity").toObject().value(u"fsb_mhz"), QJsonValue(QJsonValue::Null));
+    QCOMPARE(partial.value(u"identity").toObject().value(u"core").toString(),
+             QStringLiteral("Barton"));
+    QCOMPARE(partial.value(u"unread").toArray(),
+             QJsonArray({QJsonObject{{QStringLiteral("field"), QStringLiteral("bus")},
+                                     {QStringLiteral("letter"), QStringLiteral("X")}}}));
+    QCOMPARE(partial.value(u"reason"), QJsonValue(QJsonValue::Null));
 }
 
 void tst_DecodeCommand::batchIdentify()
@@ -455,7 +473,8 @@ void tst_DecodeCommand::batchIdentify()
     QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
     QCOMPARE(first.take(u"identity").toObject().value(u"core").toString(),
              QStringLiteral("Barton"));
-    first.remove(u"suggestions");
+    for (const char16_t* key : {u"suggestions", u"reason", u"unread"})
+        first.remove(key);
     QCOMPARE(first, QJsonDocument::fromJson(plain[0]).object());
     QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(u"identity"),
              QJsonValue(QJsonValue::Null));

@@ -3,13 +3,15 @@
 #include "PartIdentifier.h"
 #include "TestSupport.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace tallisk;
 using namespace tallisk::test;
 
 // The one entry point: a line read as people type it, the known part before the reader, and
-// the stepping code that tells Thoroughbred A from B.
+// the stepping code that tells Thoroughbred A from B; for a line not known, why, and the part
+// numbers it is nearest.
 class tst_PartIdentifier : public QObject
 {
     Q_OBJECT
@@ -23,7 +25,12 @@ private Q_SLOTS:
     void basisOfTheAnswer();
     void steppingNarrowsThoroughbred_data();
     void steppingNarrowsThoroughbred();
-    void suggestionsOnlyForLinesNotKnown();
+    void reasonForLinesNotKnown_data();
+    void reasonForLinesNotKnown();
+    void suggestionsForSlips_data();
+    void suggestionsForSlips();
+    void nothingToExplainForAnswers_data();
+    void nothingToExplainForAnswers();
 };
 
 void tst_PartIdentifier::sameAnswerHoweverTyped_data()
@@ -53,8 +60,6 @@ void tst_PartIdentifier::notKnown_data()
     QTest::newRow("maker run together") << QStringLiteral("AMDAXDA2800DKV4D");
     QTest::newRow("blank inside") << QStringLiteral("AXDA 2800DKV4D");
     QTest::newRow("rating outside the table") << QStringLiteral("axda3300dkv4d");
-    QTest::newRow("unknown letter") << QStringLiteral("AXDA2800DKV4Z");
-    QTest::newRow("unknown revision letter") << QStringLiteral("AMD-K7600MTR51B Z");
     QTest::newRow("full-width letters") << QStringLiteral("ＡＸＤＡ2800DKV4D");
     QTest::newRow("Kelvin sign") << QStringLiteral("\u212A7600MTR51B");
     QTest::newRow("dotless i") << QStringLiteral("AXD\u0131600DKV4D");
@@ -129,15 +134,55 @@ void tst_PartIdentifier::steppingNarrowsThoroughbred()
     QCOMPARE(narrowed, id->core != PartIdentifier::identify(line)->core);
 }
 
-void tst_PartIdentifier::suggestionsOnlyForLinesNotKnown()
+void tst_PartIdentifier::reasonForLinesNotKnown_data()
 {
-    QVERIFY(PartIdentifier::suggestions(QStringLiteral("axda2800dkv4d")).isEmpty());
-    QVERIFY(PartIdentifier::suggestions(QStringLiteral("AXDA3300DKV4D")).isEmpty() == false);
-    const QStringList close = PartIdentifier::suggestions(QStringLiteral("amd-axda2800dkv4"));
-    QVERIFY(!close.isEmpty());
-    QCOMPARE(close.front(), QStringLiteral("AXDA2800DKV4D"));
-    for (const QString& part : close)
-        QVERIFY2(PartIdentifier::identify(part), qPrintable(part));
+    addTsvRows<QString, QString>("not-known-reasons.tsv");
+}
+
+void tst_PartIdentifier::reasonForLinesNotKnown()
+{
+    QFETCH(QString, line);
+    QVERIFY(!PartIdentifier::identify(line));
+    QTEST(PartIdentifier::explain(line).reason, "reason");
+}
+
+void tst_PartIdentifier::suggestionsForSlips_data()
+{
+    addTsvRows<QString, QString>("slips.tsv");
+}
+
+// The part meant comes first; every suggestion is a part number answered whole, each once.
+void tst_PartIdentifier::suggestionsForSlips()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, first);
+    const PartIdentifier::Explanation why = PartIdentifier::explain(line);
+    QVERIFY(!why.reason.isEmpty());
+    QCOMPARE(why.suggestions.value(0), first);
+    QVERIFY(why.suggestions.size() <= 5);
+    QCOMPARE(QSet<QString>(why.suggestions.cbegin(), why.suggestions.cend()).size(),
+             why.suggestions.size());
+    for (const QString& part : why.suggestions) {
+        const std::optional<PartIdentity> id = PartIdentifier::identify(part);
+        QVERIFY2(id && id->unread.isEmpty(), qPrintable(part));
+    }
+}
+
+void tst_PartIdentifier::nothingToExplainForAnswers_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("known part, as typed") << QStringLiteral("amd-k7700mtr51b a");
+    QTest::newRow("read whole") << QStringLiteral("AXDA3000DKV4D");
+    QTest::newRow("read, one letter not") << QStringLiteral("AXDA2800DKV4Z");
+}
+
+void tst_PartIdentifier::nothingToExplainForAnswers()
+{
+    QFETCH(QString, line);
+    QVERIFY(PartIdentifier::identify(line));
+    const PartIdentifier::Explanation why = PartIdentifier::explain(line);
+    QVERIFY(why.reason.isEmpty());
+    QVERIFY(why.suggestions.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_PartIdentifier)

@@ -10,8 +10,8 @@
 using namespace tallisk;
 using namespace tallisk::test;
 
-// Looking a line 1 up: exact matches only, hints for near misses, and a loader that refuses
-// a malformed table instead of dropping rows.
+// Looking a line 1 up: exact matches only, and a loader that refuses a malformed table instead
+// of dropping rows.
 class tst_PartTable : public QObject
 {
     Q_OBJECT
@@ -21,8 +21,6 @@ private Q_SLOTS:
     void identifiesSamplePerFamily();
     void notKnown_data();
     void notKnown();
-    void suggestions_data();
-    void suggestions();
     void loadsWellFormedText();
     void loaderRefusesMalformedText_data();
     void loaderRefusesMalformedText();
@@ -90,7 +88,7 @@ void tst_PartTable::identifiesSamplePerFamily()
     QTEST(id->family, "family");
     QCOMPARE(id->basis, QStringLiteral("known part"));
     QVERIFY(!id->sources.isEmpty());
-    QVERIFY(PartTable::instance().suggestions(line1).isEmpty());
+    QVERIFY(PartTable::instance().contains(line1));
 }
 
 void tst_PartTable::notKnown_data()
@@ -101,56 +99,7 @@ void tst_PartTable::notKnown_data()
 void tst_PartTable::notKnown()
 {
     QVERIFY(!PartTable::instance().identify(fetch<QString>("line1")));
-}
-
-void tst_PartTable::suggestions_data()
-{
-    // expected: the whole list, when `includes` is empty
-    // includes: a part the list must hold
-    // includedFirst: ... as its best hint
-    addColumns<QString, QStringList, QString, bool>(
-        {"line1", "expected", "includes", "includedFirst"});
-
-    auto exactly = [](const char* tag, const QString& line, const QStringList& parts) {
-        QTest::newRow(tag) << line << parts << QString() << false;
-    };
-    auto holds = [](const char* tag, const QString& line, const char* part, bool first) {
-        QTest::newRow(tag) << line << QStringList() << QString::fromLatin1(part) << first;
-    };
-
-    // clang-format off
-    holds("lower case", QStringLiteral("axda2800dkv4d"), "AXDA2800DKV4D", true);
-    holds("blanks around", QStringLiteral("  AXDA2800DKV4D "), "AXDA2800DKV4D", true);
-    holds("truncated", QStringLiteral("AXDA2800DKV4"), "AXDA2800DKV4D", true);
-    holds("one letter wrong", QStringLiteral("AXDA2800DKV4E"), "AXDA2800DKV4D", false);
-    holds("Slot A label", QStringLiteral("AMD-K7700MTR51B C"), "K7700MTR51B A", true);
-    holds("other revision letter", QStringLiteral("K7700MTR51B C"), "K7700MTR51B A", true);
-    exactly("rating only", QStringLiteral("AXDA1800"), {QStringLiteral("AXDA1800DLT3C"), QStringLiteral("AXDA1800DUT3C")});
-    exactly("far off", QStringLiteral("ZZZZZZZZZZ"), {});
-    exactly("too short", QStringLiteral("AX"), {});
-    exactly("empty", QString(), {});
-    exactly("very long", QString(5000, u'A'), {});
-    exactly("known line", QStringLiteral("AXDA2800DKV4D"), {});
-    // clang-format on
-}
-
-void tst_PartTable::suggestions()
-{
-    QFETCH(QString, line1);
-    QFETCH(QStringList, expected);
-    QFETCH(QString, includes);
-    QFETCH(bool, includedFirst);
-    const QStringList got = PartTable::instance().suggestions(line1);
-    QVERIFY(got.size() <= 5);
-    for (const QString& part : got)
-        QVERIFY2(PartTable::instance().identify(part), qPrintable(part));
-    if (includes.isEmpty()) {
-        QCOMPARE(got, expected);
-        return;
-    }
-    QVERIFY2(got.contains(includes), qPrintable(got.join(u' ')));
-    if (includedFirst)
-        QCOMPARE(got.front(), includes);
+    QVERIFY(!PartTable::instance().contains(fetch<QString>("line1")));
 }
 
 void tst_PartTable::loadsWellFormedText()
