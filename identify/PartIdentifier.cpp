@@ -18,6 +18,22 @@ namespace {
 const QLatin1StringView kBothRevisions("Thoroughbred A or Thoroughbred B");
 const QLatin1StringView kSteppingSource("S21");
 constexpr qsizetype kMaxSuggestions = 5;
+const QLatin1StringView kMakers[] = {QLatin1StringView("AMD-"), QLatin1StringView("AMD ")};
+
+// Whether normalise() would leave the line as it is: no lower case a to z, no blank but single
+// ones between characters, no maker's name in front. Most lines are typed so, and then cost no
+// copy.
+bool isNormal(const QString& line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c >= u'a' && c <= u'z')
+            return false;
+        if (c.isSpace() && (c != u' ' || i == 0 || i + 1 == line.size() || line[i - 1] == u' '))
+            return false;
+    }
+    return !line.startsWith(kMakers[0]) && !line.startsWith(kMakers[1]);
+}
 
 } // namespace
 
@@ -63,6 +79,8 @@ PartIdentifier::Explanation PartIdentifier::explain(const QString& line1)
 
 QString PartIdentifier::normalise(const QString& line1)
 {
+    if (isNormal(line1))
+        return line1;
     // Only a to z change case: a part number is ASCII, and a look-alike letter from another
     // script (the Kelvin sign, a dotless i) must not become one.
     QString line = line1.simplified();
@@ -70,7 +88,7 @@ QString PartIdentifier::normalise(const QString& line1)
         if (c >= u'a' && c <= u'z')
             c = QChar(c.unicode() - u'a' + u'A');
     }
-    for (const QLatin1StringView maker : {QLatin1StringView("AMD-"), QLatin1StringView("AMD ")}) {
+    for (const QLatin1StringView maker : kMakers) {
         if (line.startsWith(maker)) {
             line.remove(0, maker.size());
             break;

@@ -106,6 +106,20 @@ std::optional<double> multiplierOf(int clockMhz, int fsbMhz)
     return multiplier;
 }
 
+// Whether `code` starts with `prefix`: a few ASCII characters, compared in place.
+bool startsWithPrefix(QStringView code, const QString& prefix)
+{
+    if (code.size() < prefix.size())
+        return false;
+    const QChar* a = code.data();
+    const QChar* b = prefix.constData();
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 // The part number split at its one blank: the code, and the Slot A revision letter after it.
 // False when a blank is followed by anything but one character.
 bool splitRevision(QStringView partNumber, QStringView* code, QStringView* revision)
@@ -437,7 +451,7 @@ PartNumberReader::Attempt PartNumberReader::attempt(const Layout& layout, QStrin
 {
     Attempt a;
     a.letter.fill(-1);
-    if (!code.startsWith(layout.prefix))
+    if (!startsWithPrefix(code, layout.prefix))
         return a;
     const qsizetype start = layout.prefix.size();
     qsizetype end = start;
@@ -560,6 +574,8 @@ std::optional<PartIdentity> PartNumberReader::read(const QString& partNumber) co
     const Layout* found = nullptr;
     Attempt read;
     for (const int index : m_layoutsByFirst[first]) {
+        if (!startsWithPrefix(code, m_layouts[index].prefix))
+            continue;
         const Attempt a = attempt(m_layouts[index], code, revision);
         if (a.outcome != Outcome::Read)
             continue;
@@ -675,7 +691,7 @@ QList<int> PartNumberReader::layoutsStartingLike(QStringView partNumber) const
         return layouts;
     for (const int index : m_layoutsByFirst[first]) {
         const QString& prefix = m_layouts[index].prefix;
-        if (partNumber.startsWith(prefix) && looseModel(partNumber, prefix.size()).digit)
+        if (startsWithPrefix(partNumber, prefix) && looseModel(partNumber, prefix.size()).digit)
             layouts.append(index);
     }
     return layouts;
@@ -692,6 +708,8 @@ int PartNumberReader::layoutReadingWhole(const QString& partNumber) const
         return -1;
     int reading = -1;
     for (const int index : m_layoutsByFirst[first]) {
+        if (!startsWithPrefix(code, m_layouts[index].prefix))
+            continue;
         const Attempt a = attempt(m_layouts[index], code, revision);
         if (a.outcome != Outcome::Read)
             continue;
