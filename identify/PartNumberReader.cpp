@@ -876,6 +876,7 @@ QString PartNumberReader::whyNot(const Layout& layout, const Attempt& a, QString
         QStringList items;
         for (int f = 0; f < kPartFieldCount; ++f) {
             if (a.unread & bit(PartField(f)))
+                //: A field of a part number and its letter, e.g. "voltage X".
                 items << tr("%1 %2").arg(UnreadLetter::fieldName(PartField(f)), a.typed[f]);
         }
         return tr("The tables of %1… part numbers do not hold these letters: %2.")
@@ -918,8 +919,10 @@ QString PartNumberReader::whyNot(const Layout& layout, const Attempt& a, QString
             clause = tr("The rating table has no model %1 of %2… part numbers").arg(model, prefix);
         for (int f = 0; f < kPartFieldCount; ++f) {
             if (a.unread & bit(PartField(f)))
+                //: A reason, then a letter that was not read, e.g. "the bus letter Z was not read".
                 return tr("%1, and %2.").arg(clause, UnreadLetter{PartField(f), a.typed[f]}.text());
         }
+        //: A reason made a sentence.
         return tr("%1.").arg(clause);
     }
     }

@@ -84,11 +84,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Note: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Identified: not known</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: closest known parts (not an identification): %2
+        <source>Reason: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: closest part numbers (not an identification): %2
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -256,6 +264,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the tables name more than 32 cores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the model must be &apos;rating&apos; or &apos;clock&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -305,6 +317,109 @@
     </message>
     <message>
         <source>the model %1 is given twice for this table, L2 and bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the model %1 has two clocks in the clock-named table &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line 1 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No part-number layout starts like this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a Slot A revision letter, one letter, may follow a blank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line reads in two layouts (%1… and %2…), and the tables cannot say which.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model number after %1 holds the letter %2 where a digit belongs (%3?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model number after %1 must have 4 digits; this line has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model number after %1 must have %2 to 4 digits; this line has %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1… part numbers have no revision letter after a blank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 letter is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 or the %2 letter is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letter %1 is one too many.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1… part numbers have %2 letters after the model number; this line has %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a letter of a part number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A field of a part number and its letter, e.g. &quot;voltage X&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tables of %1… part numbers do not hold these letters: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 letter %2 is not in the tables, but %3 is: the two are easily read for one another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 letter %2 names a core that the other letters rule out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the rating table, model %1 is %2, but the letters of this %3… part number leave %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rating table has no model %1 of %2… part numbers with %3 KB L2 on a %4 MHz bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rating table has no model %1 of %2… part numbers with %3 KB L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rating table has no model %1 of %2… part numbers on a %3 MHz bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rating table has no model %1 of %2… part numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and %2.</source>
+        <extracomment>A reason, then a letter that was not read, e.g. &quot;the bus letter Z was not read&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason made a sentence.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -397,6 +512,41 @@
     </message>
     <message>
         <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnreadLetter</name>
+    <message>
+        <source>package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 letter %2 was not read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
