@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentifier.h"
 
+#include "CoreTable.h"
 #include "PartNumberReader.h"
 #include "PartTable.h"
 #include "SourceList.h"
@@ -16,6 +17,31 @@ namespace {
 // ties the stepping code's last letter to them.
 const QLatin1StringView kBothRevisions("Thoroughbred A or Thoroughbred B");
 const QLatin1StringView kSteppingSource("S21");
+
+// What the core decides whatever the part number says: the L1 size, where every core the part
+// may be has it in the core table and all agree.
+void addCoreFacts(PartIdentity& identity)
+{
+    std::optional<int> l1Kb;
+    QStringList sources;
+    for (const QString& name : identity.core.split(QStringLiteral(" or "), Qt::SkipEmptyParts)) {
+        const CoreTable::Core* core = CoreTable::instance().find(name);
+        if (!core || (l1Kb && *l1Kb != core->l1Kb))
+            return;
+        l1Kb = core->l1Kb;
+        for (const QString& source : core->sources) {
+            if (!sources.contains(source))
+                sources << source;
+        }
+    }
+    if (!l1Kb)
+        return;
+    identity.l1Kb = l1Kb;
+    for (const QString& source : sources) {
+        if (!identity.sources.contains(source))
+            identity.sources << source;
+    }
+}
 
 } // namespace
 
@@ -37,6 +63,7 @@ std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const
         if (!identity->sources.contains(source))
             identity->sources << source;
     }
+    addCoreFacts(*identity);
     return identity;
 }
 

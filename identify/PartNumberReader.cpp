@@ -386,6 +386,8 @@ std::optional<PartIdentity> PartNumberReader::readAs(const Layout& layout, QStri
         layout.name.arg(layout.byRating ? QString::number(model) : clockName(rating->clockMhz));
     identity.family = layout.family;
     identity.core = cores.join(QStringLiteral(" or "));
+    if (layout.byRating)
+        identity.rating = model;
     identity.clockMhz = rating->clockMhz;
     identity.fsbMhz = fsbMhz;
     identity.multiplier = multiplierOf(rating->clockMhz, *fsbMhz);

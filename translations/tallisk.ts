@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>CoreTable</name>
+    <message>
+        <source>the core &apos;%1&apos; is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DecodeCommand</name>
     <message>
         <source>more than three fields (%1)</source>

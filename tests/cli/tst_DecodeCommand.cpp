@@ -411,9 +411,9 @@ void tst_DecodeCommand::identifyJson()
     const QJsonObject identity = object.take(u"identity").toObject();
     QCOMPARE(object.take(u"suggestions").toArray(), QJsonArray());
     QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
-    QCOMPARE(identity.keys(),
-             strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c",
-                      "multiplier", "name", "package", "part", "socket", "sources", "vcore"}));
+    QCOMPARE(identity.keys(), strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l1_kb",
+                                       "l2_kb", "max_temp_c", "multiplier", "name", "package",
+                                       "part", "rating", "socket", "sources", "vcore"}));
     QCOMPARE(identity.value(u"basis").toString(), QStringLiteral("known part"));
     QVERIFY(!identity.value(u"sources").toArray().isEmpty());
     QCOMPARE(identity.value(u"part").toString(), QStringLiteral("AMSN2000DUT3C"));

@@ -102,7 +102,8 @@ QString resourceText(const QString& name)
 QSet<QString> citedSources()
 {
     QSet<QString> cited;
-    for (const char* table : {"parts.tsv", "layouts.tsv", "letters.tsv", "ratings.tsv"}) {
+    for (const char* table :
+         {"parts.tsv", "layouts.tsv", "letters.tsv", "ratings.tsv", "cores.tsv"}) {
         const QStringList lines = resourceText(QLatin1StringView(table)).split(u'\n');
         const qsizetype column = lines.front().split(u'\t').indexOf(QStringLiteral("source"));
         for (qsizetype i = 1; i < lines.size(); ++i) {
