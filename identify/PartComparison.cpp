@@ -33,16 +33,19 @@ bool coreAgrees(const QString& tables, const QString& part)
     return part.split(QStringLiteral(" or ")).contains(core) || part.startsWith(core + u' ');
 }
 
-// The package names the sources give that the marking tables write more broadly: a 453-pin
-// small CPGA (sCPGA, mobile Socket A parts) is a CPGA, and the 563-pin organic micro PGA of the
-// Athlon XP-M ("OPGA-563, UOG 563 (FC-µOPGA)", source M4) is the tables' uPGA.
-QString tablesPackage(const QString& package)
+// Whether the tables' package is the part's, named as broadly or more so: a 453-pin small
+// CPGA (sCPGA, mobile Socket A parts) is a CPGA, and the 563-pin organic micro PGA of the
+// Athlon XP-M ("OPGA-563, UOG 563 (FC-µOPGA)", source M4) is the tables' uPGA. A source that
+// says only "PGA" agrees with any pin grid array the tables name.
+bool packageAgrees(const QString& tables, const QString& package)
 {
+    if (package == u"PGA")
+        return tables.endsWith(package);
     if (package == u"sCPGA")
-        return QStringLiteral("CPGA");
+        return tables == u"CPGA";
     if (package == u"OPGA-563")
-        return QStringLiteral("uPGA");
-    return package;
+        return tables == u"uPGA";
+    return tables == package;
 }
 
 // A multiplier in tenths, as the tables write one: "11.5" from the rating-to-clock table, or,
@@ -94,7 +97,7 @@ QList<RowComparison> PartComparison::rows(const DecodeTarget& tables, const Part
             break;
         case Field::PackageType:
             row.part = part.package;
-            agrees = row.tables == tablesPackage(part.package);
+            agrees = packageAgrees(row.tables, part.package);
             break;
         case Field::OperatingVoltage:
             if (part.vcore)
