@@ -13,20 +13,263 @@
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QStringDecoder>
 
+#include <array>
 #include <cstdlib>
+#include <iterator>
+#include <new>
 #include <optional>
+#include <utility>
 
 namespace tallisk {
 
 namespace {
 
 constexpr const char* kProgram = "tallisk-decode";
+
+// Help text is wrapped to this many columns, as a terminal shows it.
+constexpr qsizetype kHelpWidth = 80;
+// Where the options' descriptions start in --help.
+constexpr qsizetype kOptionIndent = 17;
+
+enum class Option
+{
+    Json,
+    Csv,
+    Identify,
+    Html,
+    Batch,
+    Help,
+    Version,
+};
+
+struct OptionInfo
+{
+    Option option;
+    const char* shortName; // with its dash; nullptr for none
+    const char* longName;  // with its dashes
+    const char* valueName; // nullptr for an option that takes no value
+    // Options of one group exclude each other (one output format); 0 for none.
+    int group;
+    const char* description;
+};
+
+constexpr int kFormatGroup = 1;
+
+// Every option of the command, in the order --help lists them: the one place that names them.
+// Each may be given once.
+constexpr OptionInfo kOptions[] = {
+    {Option::Json, nullptr, "--json", nullptr, kFormatGroup,
+     QT_TRANSLATE_NOOP("DecodeCommand", "Prints the result as one JSON object.")},
+    {Option::Csv, nullptr, "--csv", nullptr, kFormatGroup,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "Prints the result as CSV for spreadsheets: a header row, then one row "
+                       "per record.")},
+    {Option::Identify, nullptr, "--identify", nullptr, 0,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "Also names the real part that line 1 is the part number of: a part that "
+                       "a public source names, or one read from the part number's layout; "
+                       "\"not known\" otherwise, with the closest known part numbers on "
+                       "standard error as hints.")},
+    {Option::Html, nullptr, "--html", "FILE", 0,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "Also writes the result as the HTML table the window exports. FILE is "
+                       "replaced whole; one that exists must be a regular file (a symbolic "
+                       "link is written through).")},
+    {Option::Batch, nullptr, "--batch", "FILE", 0,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "Decodes one record per line of FILE (- for standard input), its code "
+                       "lines separated by TAB, and prints one JSON object per record, or with "
+                       "--csv one row. Empty lines, lines that start with # and a first line "
+                       "line1<TAB>line2<TAB>line3 are skipped; a line longer than %1 bytes "
+                       "gives an error record.")},
+    {Option::Help, "-h", "--help", nullptr, 0,
+     QT_TRANSLATE_NOOP("DecodeCommand", "Shows this help and exits.")},
+    {Option::Version, "-v", "--version", nullptr, 0,
+     QT_TRANSLATE_NOOP("DecodeCommand", "Shows the version and exits.")},
+};
+constexpr std::size_t kOptionCount = std::size(kOptions);
+
+constexpr std::size_t indexOf(Option option)
+{
+    return static_cast<std::size_t>(option);
+}
+
+// A command line's options are kept by their place in kOptions, which is their Option's.
+constexpr bool optionsInOrder()
+{
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (indexOf(kOptions[i].option) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(optionsInOrder(), "kOptions lists every Option once, in the enum's order");
+
+const OptionInfo* findOption(QStringView typed)
+{
+    for (const OptionInfo& info : kOptions) {
+        if (typed == QLatin1StringView(info.longName) ||
+            (info.shortName && typed == QLatin1StringView(info.shortName)))
+            return &info;
+    }
+    return nullptr;
+}
+
+// A command line taken apart: the options given, with their values, and the code lines.
+struct CommandLine
+{
+    std::array<std::optional<QString>, kOptionCount> options;
+    QStringList lines;
+
+    bool isSet(Option option) const { return options[indexOf(option)].has_value(); }
+    QString value(Option option) const { return options[indexOf(option)].value_or(QString()); }
+};
+
+// Takes the arguments (the program's name first) apart; returns the problem, or the empty
+// text. Options are named in problems as they were typed. "--" ends the options, so a code
+// line may start with a dash; "-" alone is a value, not an option.
+QString parseCommandLine(const QStringList& arguments, CommandLine* commandLine)
+{
+    std::array<QString, kOptionCount> typedAs;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || argument == u"-" || !argument.startsWith(u'-')) {
+            commandLine->lines << argument;
+            continue;
+        }
+        if (argument == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        // --name=value gives a value in the same argument.
+        const qsizetype equals = argument.startsWith(u"--") ? argument.indexOf(u'=') : -1;
+        const QString typed = equals < 0 ? argument : argument.first(equals);
+        const OptionInfo* info = findOption(typed);
+        if (!info)
+            return DecodeCommand::tr("unknown option '%1'").arg(typed);
+        for (const OptionInfo& other : kOptions) {
+            const std::size_t index = indexOf(other.option);
+            if (!commandLine->options[index])
+                continue;
+            if (other.option == info->option)
+                return DecodeCommand::tr("%1 given more than once").arg(typed);
+            if (info->group != 0 && other.group == info->group)
+                return DecodeCommand::tr("%1 and %2 cannot be used together")
+                    .arg(typedAs[index], typed);
+        }
+        QString value;
+        if (info->valueName) {
+            if (equals >= 0)
+                value = argument.sliced(equals + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            else
+                return DecodeCommand::tr("%1 needs a %2")
+                    .arg(typed, QLatin1StringView(info->valueName));
+        } else if (equals >= 0) {
+            return DecodeCommand::tr("%1 takes no value").arg(typed);
+        }
+        commandLine->options[indexOf(info->option)] = value;
+        typedAs[indexOf(info->option)] = typed;
+    }
+    return QString();
+}
+
+// Appends `units` (words, or groups that stay on one line) wrapped to the help's width: the
+// first line after `lead` (padded to `indent`, or on a line of its own when longer), the others
+// indented by `indent`.
+void appendWrapped(QString& text, const QString& lead, const QStringList& units, qsizetype indent)
+{
+    QString line = lead;
+    if (line.size() + 1 > indent && !lead.trimmed().isEmpty()) {
+        text += line + u'\n';
+        line.clear();
+    }
+    line = line.leftJustified(indent);
+    bool lineHasWord = false;
+    for (const QString& word : units) {
+        if (lineHasWord && line.size() + 1 + word.size() > kHelpWidth) {
+            text += line + u'\n';
+            line = QString(indent, u' ');
+            lineHasWord = false;
+        }
+        if (lineHasWord)
+            line += u' ';
+        line += word;
+        lineHasWord = true;
+    }
+    text += line + u'\n';
+}
+
+void appendWrapped(QString& text, const QString& lead, const QString& words, qsizetype indent)
+{
+    appendWrapped(text, lead, words.split(u' ', Qt::SkipEmptyParts), indent);
+}
+
+QString helpText()
+{
+    const QString program = QLatin1StringView(kProgram);
+    const QString usage = DecodeCommand::tr("Usage:") + u' ';
+    QString text;
+    const qsizetype synopsisIndent = usage.size() + program.size() + 1;
+    appendWrapped(text, usage + program,
+                  {QStringLiteral("[--json | --csv]"), QStringLiteral("[--identify]"),
+                   QStringLiteral("[--html FILE]"), QStringLiteral("LINE1 [LINE2 [LINE3]]")},
+                  synopsisIndent);
+    appendWrapped(text, QString(usage.size(), u' ') + program,
+                  {QStringLiteral("--batch FILE"), QStringLiteral("[--json | --csv]"),
+                   QStringLiteral("[--identify]")},
+                  synopsisIndent);
+    text += u'\n';
+    appendWrapped(text, QString(),
+                  DecodeCommand::tr("Decodes the marking code printed on the lid of an AMD "
+                                    "Athlon, Athlon XP or Duron processor exactly as the "
+                                    "window's \"Check\" does, and prints the model name, then "
+                                    "the seventeen rows as \"Caption: value\". The messages "
+                                    "the decoder shows go to standard error, in order. A code "
+                                    "line that starts with a dash follows --."),
+                  0);
+
+    text += u'\n' + DecodeCommand::tr("Options:") + u'\n';
+    for (const OptionInfo& info : kOptions) {
+        QString names = QStringLiteral("  ");
+        if (info.shortName)
+            names += QLatin1StringView(info.shortName) + QStringLiteral(", ");
+        names += QLatin1StringView(info.longName);
+        if (info.valueName)
+            names += u' ' + QLatin1StringView(info.valueName);
+        QString description = DecodeCommand::tr(info.description);
+        if (info.option == Option::Batch)
+            description = description.arg(LineReader::kMaxLineLength);
+        appendWrapped(text, names, description, kOptionIndent);
+    }
+
+    text += u'\n' + DecodeCommand::tr("Exit status:") + u'\n';
+    const std::pair<int, const char*> statuses[] = {
+        {EXIT_SUCCESS, QT_TRANSLATE_NOOP("DecodeCommand", "The pass completed, or every batch "
+                                                          "record was handled, and all output "
+                                                          "was written.")},
+        {EXIT_FAILURE, QT_TRANSLATE_NOOP("DecodeCommand", "A message ended the pass early, or "
+                                                          "output could not be written.")},
+        {DecodeCommand::kUsageError,
+         QT_TRANSLATE_NOOP("DecodeCommand", "A usage error, an input file that cannot be read, "
+                                            "or an HTML file that cannot be written.")},
+    };
+    for (const auto& [status, meaning] : statuses)
+        appendWrapped(text, QStringLiteral("  %1").arg(status), DecodeCommand::tr(meaning), 5);
+
+    text += u'\n' + DecodeCommand::tr("Examples:") + u'\n';
+    text += QStringLiteral("  %1 AXDA2500DKV4D ABCDEFG18HIJ1234 JIUHB0312XPMW\n"
+                           "  %1 --batch codes.tsv --csv --identify > codes.csv\n")
+                .arg(program);
+    return text;
+}
 
 std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bool identify)
 {
@@ -38,6 +281,23 @@ std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bo
 QString tooManyFields(qsizetype count)
 {
     return DecodeCommand::tr("more than three fields (%1)").arg(count);
+}
+
+// Lines a collector's file holds besides records: empty lines, comments, and a first line
+// that names the columns as the output does.
+bool isSkipped(QByteArrayView line, bool first)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (line.isEmpty() || line.startsWith('#'))
+        return true;
+    if (!first)
+        return false;
+    for (const char* header : {"line1", "line1\tline2", "line1\tline2\tline3"}) {
+        if (qstrnicmp(line.data(), line.size(), header) == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -115,67 +375,37 @@ void DecodeCommand::addIdentity(QJsonObject& result, const Identification& ident
 
 int DecodeCommand::run(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Decodes the marking code printed on the lid of an Athlon, Athlon XP or Duron "
-           "processor, as the window's \"Check\" does."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Shows the version and exits."));
-    const QCommandLineOption json(QStringLiteral("json"), tr("Prints the result as JSON."));
-    const QCommandLineOption csv(
-        QStringLiteral("csv"),
-        tr("Prints the result as CSV for spreadsheets: a header row, then one row per record."));
-    const QCommandLineOption html(QStringLiteral("html"),
-                                  tr("Also writes the result as an HTML table to <file>."),
-                                  tr("file"));
-    const QCommandLineOption batch(
-        QStringLiteral("batch"),
-        tr("Decodes one record per line of <file> (- for standard input), its lines separated "
-           "by TAB, and prints one JSON object per record (or, with --csv, one row)."),
-        tr("file"));
-    const QCommandLineOption identify(
-        QStringLiteral("identify"),
-        tr("Also names the real part that line 1 is the part number of, from the part table "
-           "(\"not known\" for a part number the table does not hold)."));
-    parser.addOptions({help, version, json, csv, html, batch, identify});
-    parser.addPositionalArgument(QStringLiteral("LINE1"), tr("Line 1 of the marking code."));
-    parser.addPositionalArgument(QStringLiteral("LINE2"), tr("Line 2 (optional)."),
-                                 QStringLiteral("[LINE2"));
-    parser.addPositionalArgument(QStringLiteral("LINE3"), tr("Line 3 (optional)."),
-                                 QStringLiteral("[LINE3]]"));
-
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        writeOut(parser.helpText());
+    CommandLine commandLine;
+    if (const QString problem = parseCommandLine(arguments, &commandLine); !problem.isEmpty())
+        return usageError(problem);
+    if (commandLine.isSet(Option::Help)) {
+        writeOut(helpText());
         return finish(EXIT_SUCCESS);
     }
-    if (parser.isSet(version)) {
+    if (commandLine.isSet(Option::Version)) {
         writeOut(QStringLiteral("%1 %2\n").arg(QLatin1StringView(kProgram),
                                                QLatin1StringView(TALLISK_VERSION_STRING)));
         return finish(EXIT_SUCCESS);
     }
-    if (parser.isSet(csv) && parser.isSet(json))
-        return usageError(tr("--csv and --json cannot be used together"));
-    const Format format =
-        parser.isSet(csv) ? Format::Csv : (parser.isSet(json) ? Format::Json : Format::Text);
+    const Format format = commandLine.isSet(Option::Csv)
+                              ? Format::Csv
+                              : (commandLine.isSet(Option::Json) ? Format::Json : Format::Text);
+    const bool identify = commandLine.isSet(Option::Identify);
 
-    const QStringList lines = parser.positionalArguments();
-    if (parser.isSet(batch)) {
+    const QStringList& lines = commandLine.lines;
+    if (commandLine.isSet(Option::Batch)) {
         if (!lines.isEmpty())
             return usageError(tr("--batch takes no code lines as arguments"));
-        if (parser.isSet(html))
+        if (commandLine.isSet(Option::Html))
             return usageError(tr("--html cannot be used with --batch"));
-        return runBatch(parser.value(batch), format, parser.isSet(identify));
+        return runBatch(commandLine.value(Option::Batch), format, identify);
     }
     if (lines.isEmpty())
         return usageError(tr("missing LINE1"));
     if (lines.size() > 3)
         return usageError(tr("too many code lines (%1); at most three").arg(lines.size()));
-    return runSingle(lines, format, parser.isSet(identify),
-                     parser.isSet(html) ? parser.value(html) : QString());
+    return runSingle(lines, format, identify,
+                     commandLine.isSet(Option::Html) ? commandLine.value(Option::Html) : QString());
 }
 
 int DecodeCommand::runSingle(const QStringList& lines, Format format, bool identify,
@@ -262,24 +492,44 @@ int DecodeCommand::runBatch(const QString& source, Format format, bool identify)
     LineReader reader(*input);
     QByteArrayView bytes;
     QStringList lines;
+    // Record numbers are line numbers, skipped lines counted, so a record can be found.
     qint64 number = 0;
-    while (reader.next(&bytes)) {
-        ++number;
-        const QString problem = splitRecord(bytes, &lines);
-        if (problem.isEmpty()) {
-            DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
-            const PassOutcome outcome = runDecodePass(record);
-            std::optional<Identification> identification;
-            if (identify)
-                identification = Identification::of(record);
-            writer->writeResult(out, {record, outcome, identification ? &*identification : nullptr},
-                                number);
-        } else {
-            writer->writeUnreadable(out, problem, number);
+    // Where the record being written starts: memory that runs out part way through one takes
+    // only that record back, and what was decoded before it is still written.
+    qsizetype recordStart = 0;
+    try {
+        while (reader.next(&bytes)) {
+            ++number;
+            // A spreadsheet's byte order mark is not part of the first line.
+            if (number == 1 && bytes.startsWith("\xEF\xBB\xBF"))
+                bytes = bytes.sliced(3);
+            recordStart = out.size();
+            if (reader.tooLong()) {
+                writer->writeUnreadable(
+                    out, tr("line longer than %1 bytes").arg(reader.maxLineLength()), number);
+            } else if (isSkipped(bytes, number == 1)) {
+                continue;
+            } else if (const QString problem = splitRecord(bytes, &lines); !problem.isEmpty()) {
+                writer->writeUnreadable(out, problem, number);
+            } else {
+                DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
+                const PassOutcome outcome = runDecodePass(record);
+                std::optional<Identification> identification;
+                if (identify)
+                    identification = Identification::of(record);
+                writer->writeResult(
+                    out, {record, outcome, identification ? &*identification : nullptr}, number);
+            }
+            // Stop at the first lost block: there is no point decoding what cannot be written.
+            if (!m_out->writeIfFull())
+                return finish(EXIT_SUCCESS);
         }
-        // Stop at the first lost block: there is no point decoding what cannot be written.
-        if (!m_out->writeIfFull())
-            return finish(EXIT_SUCCESS);
+    } catch (const std::bad_alloc&) {
+        out.truncate(recordStart);
+        const int status = finish(kUsageError);
+        writeErr(
+            tr("%1: out of memory at record %2\n").arg(QLatin1StringView(kProgram)).arg(number));
+        return status;
     }
     if (reader.failed()) {
         // What was decoded before the failure is still written; a lost output outranks it.

@@ -27,9 +27,10 @@ class DecodeCommand
     Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
 
 public:
-    // Exit statuses: EXIT_SUCCESS; EXIT_FAILURE when a message ended a single pass early or
-    // the output could not be written; kUsageError for a bad command line, or a file that
-    // cannot be read or (--html) written.
+    // Exit statuses, the only ones it ends with: EXIT_SUCCESS; EXIT_FAILURE when a message
+    // ended a single pass early or the output could not be written; kUsageError for a bad
+    // command line, a file that cannot be read or (--html) written, or memory that ran out
+    // during a batch.
     static constexpr int kUsageError = 2;
 
     DecodeCommand(QIODevice& in, QIODevice& out, QIODevice& err);

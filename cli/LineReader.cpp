@@ -8,23 +8,23 @@
 
 namespace tallisk {
 
-LineReader::LineReader(QIODevice& device)
-    : m_device(device), m_buffer(kBlockSize, Qt::Uninitialized)
+LineReader::LineReader(QIODevice& device, qsizetype maxLineLength)
+    : m_device(device), m_maxLineLength(maxLineLength),
+      m_buffer(qMax(kBlockSize, 2 * (maxLineLength + 1)), Qt::Uninitialized)
 {}
 
 bool LineReader::fill()
 {
     if (m_atEnd)
         return false;
-    // Move what is left of the current line to the front, and make room for a whole block.
+    // Move what is left of the current line to the front: never more than the longest line,
+    // so the rest of the buffer always has room for at least half a block.
     if (m_start > 0) {
         std::memmove(m_buffer.data(), m_buffer.constData() + m_start, m_end - m_start);
         m_end -= m_start;
         m_scanned -= m_start;
         m_start = 0;
     }
-    if (m_buffer.size() - m_end < kBlockSize / 2)
-        m_buffer.resize(qMax(m_buffer.size() * 2, m_end + kBlockSize));
     const qint64 got = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got <= 0) {
         m_atEnd = true;
@@ -35,23 +35,38 @@ bool LineReader::fill()
     return true;
 }
 
+void LineReader::take(QByteArrayView* line, qsizetype end)
+{
+    QByteArrayView bytes(m_buffer.constData() + m_start, end - m_start);
+    // A CR before the line feed is the line's end, not one of its bytes.
+    const qsizetype length = bytes.size() - (bytes.endsWith('\r') ? 1 : 0);
+    m_tooLong = m_skipping || length > m_maxLineLength;
+    m_skipping = false;
+    *line = m_tooLong ? QByteArrayView() : bytes;
+}
+
 bool LineReader::next(QByteArrayView* line)
 {
     for (;;) {
         const char* const base = m_buffer.constData();
         if (const void* feed = std::memchr(base + m_scanned, '\n', m_end - m_scanned)) {
             const qsizetype at = static_cast<const char*>(feed) - base;
-            *line = QByteArrayView(base + m_start, at - m_start);
+            take(line, at);
             m_start = m_scanned = at + 1;
             return true;
         }
         m_scanned = m_end;
+        // Too long already (a CR may still come and not count): drop what was read of it.
+        if (m_end - m_start > m_maxLineLength + 1) {
+            m_skipping = true;
+            m_start = m_scanned = m_end;
+        }
         if (!fill())
             break;
     }
-    if (m_failed || m_start == m_end)
+    if (m_failed || (m_start == m_end && !m_skipping))
         return false;
-    *line = QByteArrayView(m_buffer.constData() + m_start, m_end - m_start);
+    take(line, m_end);
     m_start = m_scanned = m_end;
     return true;
 }

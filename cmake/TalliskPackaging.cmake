@@ -2,12 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The Debian package: `cpack -G DEB` in a release build makes tallisk_<version>_<arch>.deb of
-# everything `cmake --install` installs. Its library dependencies come from dpkg-shlibdeps;
-# scripts/check-package.sh builds it, runs lintian on it and installs it.
-#
-# lintian reports no error on it. The warning it gives is no-manual-page, for both programs:
-# the README is their manual for now (tallisk-decode's usage is there in full, and
-# `tallisk-decode --help` prints it).
+# everything `cmake --install` installs, the manual pages included. Its library dependencies
+# come from dpkg-shlibdeps; scripts/check-package.sh builds it, runs lintian on it (which must
+# report no error and no warning) and installs it.
 
 set(CPACK_PACKAGE_NAME tallisk)
 set(CPACK_PACKAGE_VENDOR "The Tallisk developers")

@@ -5,6 +5,7 @@
 #include "HtmlTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -14,6 +15,7 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -42,6 +44,42 @@ bool reportFailure(const QString& path, const QString& reason, QString* errorMes
         *errorMessage = line;
     }
     return false;
+}
+
+// Why the thing at path, if any, may not be replaced by a saved file: the empty text for a
+// regular file or nothing at all. A symbolic link counts as what it points to, as the save
+// writes through it.
+QString refusal(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return QString();
+    if (S_ISDIR(status.st_mode))
+        return TableFileWriter::tr("it is a directory, not a regular file");
+    if (S_ISFIFO(status.st_mode))
+        return TableFileWriter::tr("it is a named pipe, not a regular file");
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return TableFileWriter::tr("it is a device, not a regular file");
+    if (S_ISSOCK(status.st_mode))
+        return TableFileWriter::tr("it is a socket, not a regular file");
+    return TableFileWriter::tr("it is not a regular file");
+#else
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return QString();
+    return info.isDir() ? TableFileWriter::tr("it is a directory, not a regular file")
+                        : TableFileWriter::tr("it is not a regular file");
+#endif
+}
+
+// The device's reason for its last failure; a device that failed without giving one (a short
+// write is no error to the toolkit) at least says what went wrong.
+QString reasonOf(const QFileDevice& file)
+{
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
+        return file.errorString();
+    return TableFileWriter::tr("the file system took no more bytes");
 }
 
 } // namespace
@@ -82,13 +120,19 @@ bool TableFileWriter::write(const QString& path, const QByteArray& bytes, QStrin
 {
     const qint64 failAfter = injectedFailureAfter.exchange(-1);
 
+    // A save replaces the target by renaming a new file over it: right for a regular file,
+    // never for a pipe or a device (`--html /dev/null` run by root would replace the system's
+    // own), whose reader would get nothing.
+    if (const QString why = refusal(path); !why.isEmpty())
+        return reportFailure(path, why, errorMessage);
+
     // QSaveFile never falls back to writing the target in place (directWriteFallback stays
     // off), and removes its temporary file on every failure path, its destructor included.
     // Unbuffered: Qt 6.4's commit() renames even when the flush of its own buffer failed (a
     // full disk), so every byte must go through write(), whose failure it does notice.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return reportFailure(path, file.errorString(), errorMessage);
+        return reportFailure(path, reasonOf(file), errorMessage);
 
     // Every failure from here on: the destructor removes the cancelled temporary file.
     const auto abandon = [&file, &path, errorMessage](const QString& reason) {
@@ -99,8 +143,14 @@ bool TableFileWriter::write(const QString& path, const QByteArray& bytes, QStrin
     const QByteArrayView toWrite =
         failAfter < 0 ? QByteArrayView(bytes)
                       : QByteArrayView(bytes).first(std::min<qint64>(failAfter, bytes.size()));
-    if (file.write(toWrite.data(), toWrite.size()) != toWrite.size())
-        return abandon(file.errorString());
+    // A nearly full disk takes part of the bytes without an error; the next write then fails
+    // with the system's reason ("No space left on device"), which is the one to report.
+    for (qsizetype done = 0; done < toWrite.size();) {
+        const qint64 written = file.write(toWrite.data() + done, toWrite.size() - done);
+        if (written <= 0)
+            return abandon(reasonOf(file));
+        done += written;
+    }
     if (failAfter >= 0) {
         // The bytes before the failure are in the temporary file (unbuffered), as a device
         // failing midway would leave them.
@@ -108,15 +158,19 @@ bool TableFileWriter::write(const QString& path, const QByteArray& bytes, QStrin
             tr("write failed after %1 bytes (injected for testing)").arg(toWrite.size()));
     }
     if (!file.flush())
-        return abandon(file.errorString());
+        return abandon(reasonOf(file));
 #ifdef Q_OS_UNIX
     // commit() ignores a failed sync; a file system that reports lost data only there (a full
     // network share, a pulled medium) must not get the rename.
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
         return abandon(qt_error_string(errno));
 #endif
+    // Checked again at the last moment: something other than a regular file may have taken the
+    // target's place while the bytes were written.
+    if (const QString why = refusal(path); !why.isEmpty())
+        return abandon(why);
     if (!file.commit())
-        return reportFailure(path, file.errorString(), errorMessage);
+        return reportFailure(path, reasonOf(file), errorMessage);
     return true;
 }
 

@@ -35,9 +35,11 @@ public:
     // when the directory already ends in one, as for a root directory ("/" gives "//table.htm").
     static QString tablePath(const QString& directory);
 
-    // Atomically replaces the file at path with bytes. On failure returns false, leaves no
-    // temporary file and sets *errorMessage (if given) to one line naming the path and the
-    // reason.
+    // Atomically replaces the file at path with bytes. A path that exists and is not a regular
+    // file (a directory, a pipe, a device) is refused and left as it is; a symbolic link is
+    // written through: the file it points to is replaced, the link stays. On failure returns
+    // false, leaves no temporary file and sets *errorMessage (if given) to one line naming the
+    // path and the system's reason.
     static bool write(const QString& path, const QByteArray& bytes,
                       QString* errorMessage = nullptr);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentifier.h"
 
+#include "CoreTable.h"
 #include "PartNumberReader.h"
 #include "PartTable.h"
 #include "SourceList.h"
@@ -35,6 +36,31 @@ bool isNormal(const QString& line)
     return !line.startsWith(kMakers[0]) && !line.startsWith(kMakers[1]);
 }
 
+// What the core decides whatever the part number says: the L1 size, where every core the part
+// may be has it in the core table and all agree.
+void addCoreFacts(PartIdentity& identity)
+{
+    std::optional<int> l1Kb;
+    QStringList sources;
+    for (const QString& name : identity.core.split(QStringLiteral(" or "), Qt::SkipEmptyParts)) {
+        const CoreTable::Core* core = CoreTable::instance().find(name);
+        if (!core || (l1Kb && *l1Kb != core->l1Kb))
+            return;
+        l1Kb = core->l1Kb;
+        for (const QString& source : core->sources) {
+            if (!sources.contains(source))
+                sources << source;
+        }
+    }
+    if (!l1Kb)
+        return;
+    identity.l1Kb = l1Kb;
+    for (const QString& source : sources) {
+        if (!identity.sources.contains(source))
+            identity.sources << source;
+    }
+}
+
 } // namespace
 
 std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const QString& stepping)
@@ -55,6 +81,7 @@ std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const
         if (!identity->sources.contains(source))
             identity->sources << source;
     }
+    addCoreFacts(*identity);
     return identity;
 }
 

@@ -61,13 +61,15 @@ class PartIdentity
     Q_DECLARE_TR_FUNCTIONS(PartIdentity)
 
 public:
-    QString part;   // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
-    QString name;   // marketing name, e.g. "AMD Athlon XP 3200+"
-    QString family; // e.g. "Athlon XP"
-    QString core;   // e.g. "Barton"; "A or B" where the part number leaves two cores
+    QString part;              // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
+    QString name;              // marketing name, e.g. "AMD Athlon XP 3200+"
+    QString family;            // e.g. "Athlon XP"
+    QString core;              // e.g. "Barton"; "A or B" where the part number leaves two cores
+    std::optional<int> rating; // the performance rating of a rated part: 3200 for "3200+"
     std::optional<int> clockMhz;
     std::optional<int> fsbMhz;
     std::optional<double> multiplier;
+    std::optional<int> l1Kb; // from the core (cores.tsv)
     std::optional<int> l2Kb;
     std::optional<double> vcore; // volts
     QString package;             // e.g. "OPGA"
@@ -85,9 +87,9 @@ public:
     static constexpr const char* kKnownPart = "known part";
     static constexpr const char* kReadFromPartNumber = "read from the part number";
 
-    // The identity as the command prints it: exactly the keys part, name, family, core,
-    // clock_mhz, fsb_mhz, multiplier, l2_kb, vcore, package, max_temp_c, socket, basis and
-    // sources; numbers as JSON numbers, every unknown fact as null, sources as an array of
+    // The identity as the command prints it: exactly the keys part, name, family, core, rating,
+    // clock_mhz, fsb_mhz, multiplier, l1_kb, l2_kb, vcore, package, max_temp_c, socket, basis
+    // and sources; numbers as JSON numbers, every unknown fact as null, sources as an array of
     // texts. The note and the unread letters are left out.
     QJsonObject toJson() const;
 

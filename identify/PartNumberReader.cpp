@@ -657,6 +657,8 @@ PartIdentity PartNumberReader::identityOf(const Layout& layout, const Attempt& a
     identity.core = oneCore || !narrowable ? coreNames(layout, a.cores) : QString();
     identity.name = layout.names.value(a.model);
     identity.family = layout.family;
+    if (layout.byRating)
+        identity.rating = a.model;
     identity.clockMhz = clockMhz;
     identity.fsbMhz = a.fsbMhz;
     identity.multiplier =

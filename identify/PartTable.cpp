@@ -7,6 +7,7 @@
 #include "TsvReader.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -23,6 +24,15 @@ const QStringList kColumns{
     QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
     QStringLiteral("note"),       QStringLiteral("source"),
 };
+
+// A rated part's name ends in its rating and a plus ("AMD Athlon XP 3200+"); a part named by
+// its clock has none.
+std::optional<int> ratingOf(const QString& name)
+{
+    static const QRegularExpression rated(QStringLiteral(" ([1-9][0-9]{2,3})\\+$"));
+    const QRegularExpressionMatch match = rated.match(name);
+    return match.hasMatch() ? std::optional<int>(match.captured(1).toInt()) : std::nullopt;
+}
 
 } // namespace
 
@@ -47,6 +57,7 @@ std::optional<PartTable> PartTable::fromTsv(QStringView text, const QString& sou
         PartIdentity row;
         row.part = read.text(i, u"part");
         row.name = read.text(i, u"name");
+        row.rating = ratingOf(row.name);
         row.family = read.text(i, u"family");
         row.core = read.text(i, u"core");
         row.clockMhz = read.whole(i, u"clock_mhz");

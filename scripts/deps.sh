@@ -7,21 +7,22 @@
 set -euo pipefail
 
 # fonts-liberation2: the windows' font (Liberation Sans, with the metrics of the dialog font
-# their layout was drawn for).
+# their layout was drawn for). scdoc turns the manual pages into troff; librsvg2-bin's
+# rsvg-convert renders the scalable icon to the theme's pixel sizes.
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                fonts-liberation2)
+                fonts-liberation2 scdoc librsvg2-bin)
 # Tests run the window offscreen and under Xvfb (driven with xdotool, read with x11-utils'
-# xwininfo), validate the desktop files, compile the Windows resource, check the format and the
-# translation template (lupdate), fuzz with clang's libFuzzer and build the benchmarks (which
-# watch the window's start-up through libxcb).
+# xwininfo), validate the desktop files and format the manual pages (man-db), compile the
+# Windows resource, check the format and the translation template (lupdate), fuzz with clang's
+# libFuzzer and build the benchmarks (which watch the window's start-up through libxcb).
 test_packages=(xvfb xauth xdotool x11-utils fonts-dejavu-core file desktop-file-utils appstream
-               clang-format qt6-l10n-tools binutils-mingw-w64-x86-64 clang libclang-rt-14-dev
-               libbenchmark-dev libxcb1-dev)
+               man-db clang-format qt6-l10n-tools binutils-mingw-w64-x86-64 clang
+               libclang-rt-14-dev libbenchmark-dev libxcb1-dev)
 # scripts/screenshot.sh: the window on Xvfb, typed into with xdotool, grabbed with ImageMagick.
 screenshot_packages=(xvfb xauth xdotool imagemagick)
 # scripts/check-package.sh: the Debian package's dependencies (dpkg-shlibdeps), its lint and
-# a look at its files.
-package_packages=(dpkg-dev lintian file)
+# a look at its files (the manual pages' NAME with man-db's lexgrog, the metainfo).
+package_packages=(dpkg-dev lintian file man-db appstream)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;

@@ -2,17 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>CoreTable</name>
+    <message>
+        <source>the core &apos;%1&apos; is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DecodeCommand</name>
     <message>
-        <source>more than three fields (%1)</source>
+        <source>Prints the result as one JSON object.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>invalid UTF-8</source>
+        <source>Prints the result as CSV for spreadsheets: a header row, then one row per record.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decodes the marking code printed on the lid of an Athlon, Athlon XP or Duron processor, as the window&apos;s &quot;Check&quot; does.</source>
+        <source>Also names the real part that line 1 is the part number of: a part that a public source names, or one read from the part number&apos;s layout; &quot;not known&quot; otherwise, with the closest known part numbers on standard error as hints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also writes the result as the HTML table the window exports. FILE is replaced whole; one that exists must be a regular file (a symbolic link is written through).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decodes one record per line of FILE (- for standard input), its code lines separated by TAB, and prints one JSON object per record, or with --csv one row. Empty lines, lines that start with # and a first line line1&lt;TAB&gt;line2&lt;TAB&gt;line3 are skipped; a line longer than %1 bytes gives an error record.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -24,43 +39,63 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prints the result as JSON.</source>
+        <source>unknown option &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prints the result as CSV for spreadsheets: a header row, then one row per record.</source>
+        <source>%1 given more than once</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Also writes the result as an HTML table to &lt;file&gt;.</source>
+        <source>%1 and %2 cannot be used together</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>file</source>
+        <source>%1 needs a %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Decodes one record per line of &lt;file&gt; (- for standard input), its lines separated by TAB, and prints one JSON object per record (or, with --csv, one row).</source>
+        <source>%1 takes no value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Also names the real part that line 1 is the part number of, from the part table (&quot;not known&quot; for a part number the table does not hold).</source>
+        <source>Usage:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Line 1 of the marking code.</source>
+        <source>Decodes the marking code printed on the lid of an AMD Athlon, Athlon XP or Duron processor exactly as the window&apos;s &quot;Check&quot; does, and prints the model name, then the seventeen rows as &quot;Caption: value&quot;. The messages the decoder shows go to standard error, in order. A code line that starts with a dash follows --.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Line 2 (optional).</source>
+        <source>Options:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Line 3 (optional).</source>
+        <source>Exit status:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--csv and --json cannot be used together</source>
+        <source>The pass completed, or every batch record was handled, and all output was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A message ended the pass early, or output could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A usage error, an input file that cannot be read, or an HTML file that cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than three fields (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid UTF-8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -97,6 +132,15 @@
     </message>
     <message>
         <source>%1: closest part numbers (not an identification): %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: out of memory at record %2
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -435,6 +479,38 @@
     </message>
 </context>
 <context>
+    <name>ProgramStart</name>
+    <message>
+        <source>%1: cannot write standard output: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [-h | --help] [-v | --version]
+
+Decodes the marking code printed on the lid of an AMD Athlon, Athlon XP or
+Duron processor in a window: type its three lines and press &quot;Check&quot;.
+
+Options:
+  -h, --help     Shows this help and exits.
+  -v, --version  Shows the version and exits.
+The toolkit&apos;s own options (-platform, -style and others) are accepted too.
+
+The window needs a display (X11 or Wayland). Without one, %1 ends with
+status 2; tallisk-decode decodes the same codes on the command line (see
+tallisk-decode --help).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos; (see %1 --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no display to open the window on; tallisk-decode needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SourceList</name>
     <message>
         <source>the id &apos;%1&apos; holds a blank</source>
@@ -457,6 +533,30 @@
     <name>TableFileWriter</name>
     <message>
         <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a directory, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file system took no more bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

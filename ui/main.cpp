@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramStart.h"
 #include "frmMain.h"
 #include "modMain.h"
 
@@ -7,7 +8,16 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version need no display: answered before the window's toolkit starts.
+    if (const std::optional<int> status = tallisk::ProgramStart::answerCommandLine(argc, argv))
+        return *status;
+
+    tallisk::ProgramStart::DisplayWatch watch;
     QApplication app(argc, argv);
+    watch.started();
+    if (const std::optional<int> status =
+            tallisk::ProgramStart::refuseLeftOverArguments(QApplication::arguments()))
+        return *status;
     tallisk::modMain::setUpApplication(app);
 
     tallisk::frmMain window;

@@ -67,10 +67,10 @@ QString creditLine()
 
 QIcon applicationIcon()
 {
-    QIcon fallback;
-    fallback.addFile(QStringLiteral(":/tallisk/tallisk-16.xpm"), QSize(16, 16));
-    fallback.addFile(QStringLiteral(":/tallisk/tallisk-32.xpm"), QSize(32, 32));
-    return QIcon::fromTheme(QStringLiteral("org.tallisk.Tallisk"), fallback);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/tallisk/tallisk-16.xpm"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/tallisk/tallisk-32.xpm"), QSize(32, 32));
+    return icon;
 }
 
 QFont dialogFont()
@@ -92,7 +92,7 @@ void setUpApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("tallisk"));
     QApplication::setApplicationVersion(QStringLiteral(TALLISK_VERSION_STRING));
     // Lets Wayland compositors and docks match the windows to the installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallisk.Tallisk"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallisk.tallisk"));
     app.setWindowIcon(applicationIcon());
     // Application-wide, so menus and message boxes, windows of their own, have it too.
     QApplication::setFont(dialogFont());

@@ -20,7 +20,8 @@ QString applicationTitle();
 // The credit line both windows show.
 QString creditLine();
 
-// The icon of both windows: the themed one if the desktop has it installed, else our own.
+// The icon of both windows: the two 16-colour pixel maps. The desktop's own (scalable) icon
+// belongs to the desktop entry, which the desktop file name ties the windows to.
 QIcon applicationIcon();
 
 // The font of every text in the program's windows (the About title keeps its own): the

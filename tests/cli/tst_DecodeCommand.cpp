@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
 #include "DecodeCommand.h"
+#include "FileSystems.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +19,20 @@
 
 using namespace tallisk;
 using namespace tallisk::test;
+
+// Whether this test runs under AddressSanitizer, whose shadow memory no small limit of
+// address space allows.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
 
 class tst_DecodeCommand : public QObject
 {
@@ -32,6 +48,9 @@ private Q_SLOTS:
     void versionAndHelp();
     void htmlExport();
     void htmlExportFailureKeepsFile();
+    void htmlRefusesSpecialFiles_data();
+    void htmlRefusesSpecialFiles();
+    void htmlOnANearlyFullDisk();
     void batch();
     void batchFromStandardInput();
     void batchFileMissing();
@@ -47,6 +66,9 @@ private Q_SLOTS:
     void closedPipe_data();
     void closedPipe();
     void batchAcrossBlocks();
+    void longLines_data();
+    void longLines();
+    void endlessLineUnderAMemoryLimit();
     void batchReadFailure();
 };
 
@@ -218,11 +240,21 @@ void tst_DecodeCommand::usageErrors_data()
     // clang-format off
     QTest::newRow("no line") << QStringList() << QByteArray("missing LINE1");
     QTest::newRow("four lines") << strings({"a", "b", "c", "d"}) << QByteArray("too many code lines");
-    QTest::newRow("unknown option") << strings({"--frobnicate", "A1000"}) << QByteArray("frobnicate");
-    QTest::newRow("html without file") << strings({"--html"}) << QByteArray("html");
+    QTest::newRow("unknown option, as typed") << strings({"--jsn", "A1000"}) << QByteArray("unknown option '--jsn'");
+    QTest::newRow("unknown short option") << strings({"-j", "A1000"}) << QByteArray("unknown option '-j'");
+    QTest::newRow("unknown option with a value") << strings({"--out=x", "A1000"}) << QByteArray("unknown option '--out'");
+    QTest::newRow("html without file") << strings({"--html"}) << QByteArray("--html needs a FILE");
+    QTest::newRow("a flag given a value") << strings({"--identify=yes", "A1000"}) << QByteArray("--identify takes no value");
     QTest::newRow("batch with lines") << strings({"--batch", "-", "A1000"}) << QByteArray("--batch");
     QTest::newRow("batch with html") << strings({"--batch", "-", "--html", "x.htm"}) << QByteArray("--html");
-    QTest::newRow("csv with json") << strings({"--csv", "--json", "A1000"}) << QByteArray("--csv and --json");
+    QTest::newRow("csv with json") << strings({"--csv", "--json", "A1000"}) << QByteArray("--csv and --json cannot be used together");
+    // Given twice, the last one silently won: now an error naming the option as typed.
+    QTest::newRow("batch twice") << strings({"--batch", "a.tsv", "--batch", "b.tsv"}) << QByteArray("--batch given more than once");
+    QTest::newRow("batch twice, with =") << strings({"--batch=a.tsv", "--batch=b.tsv"}) << QByteArray("--batch given more than once");
+    QTest::newRow("html twice") << strings({"--html", "a.htm", "--html=b.htm", "A1000"}) << QByteArray("--html given more than once");
+    QTest::newRow("json twice") << strings({"--json", "--json", "A1000"}) << QByteArray("--json given more than once");
+    QTest::newRow("identify twice") << strings({"--identify", "A1000", "--identify"}) << QByteArray("--identify given more than once");
+    QTest::newRow("help twice, short and long") << strings({"-h", "--help"}) << QByteArray("--help given more than once");
     // clang-format on
 }
 
@@ -243,10 +275,32 @@ void tst_DecodeCommand::versionAndHelp()
     const Run version = run({QStringLiteral("--version")});
     QCOMPARE(version.status, EXIT_SUCCESS);
     QCOMPARE(version.out, QByteArray("tallisk-decode 0.5.0\n"));
-    const Run help = run({QStringLiteral("--help")});
+    const Run help = run({QStringLiteral("-h")});
     QCOMPARE(help.status, EXIT_SUCCESS);
-    for (const char* option : {"--json", "--html", "--batch", "--version", "LINE1"})
-        QVERIFY2(help.out.contains(option), option);
+    QCOMPARE(help.err, QByteArray());
+    const QStringList lines = QString::fromUtf8(help.out).split(u'\n');
+    for (const QString& line : lines)
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+    // Both forms of use, every option at the start of its line, the statuses and examples.
+    QVERIFY(lines[0].startsWith(u"Usage: tallisk-decode [--json | --csv]"));
+    QVERIFY(lines.contains(
+        QStringLiteral("       tallisk-decode --batch FILE [--json | --csv] [--identify]")));
+    const auto startsALine = [&lines](const QString& start, qsizetype from = 0) {
+        return lines.indexOf(
+            QRegularExpression(QRegularExpression::escape(start) + QStringLiteral(".*")), from);
+    };
+    for (const char* option : {"--json ", "--csv ", "--identify ", "--html FILE ", "--batch FILE ",
+                               "-h, --help ", "-v, --version "})
+        QVERIFY2(startsALine(QStringLiteral("  ") + QLatin1StringView(option)) > 0, option);
+    QVERIFY(help.out.contains("line longer than 65536 bytes"));
+    QVERIFY(help.out.contains("real part") && !help.out.contains("part table"));
+    const qsizetype statuses = lines.indexOf(QStringLiteral("Exit status:"));
+    QVERIFY(statuses > 0);
+    for (int status = 0; status <= 2; ++status)
+        QVERIFY(startsALine(QStringLiteral("  %1  ").arg(status), statuses) > statuses);
+    const qsizetype examples = lines.indexOf(QStringLiteral("Examples:"));
+    QVERIFY(examples > statuses);
+    QCOMPARE(lines.mid(examples + 1).filter(QStringLiteral("  tallisk-decode ")).size(), 2);
 }
 
 void tst_DecodeCommand::htmlExport()
@@ -285,31 +339,118 @@ void tst_DecodeCommand::htmlExportFailureKeepsFile()
     QCOMPARE(block.readAll(), QByteArray("previous"));
 }
 
+// The real program run to its end; its standard error, or a failure when it did not end.
+static QByteArray runProgram(QProcess& process, const QString& program,
+                             const QStringList& arguments)
+{
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        QTest::qFail("the program did not end", __FILE__, __LINE__);
+    }
+    return process.readAllStandardError();
+}
+
+void tst_DecodeCommand::htmlRefusesSpecialFiles_data()
+{
+#ifdef Q_OS_UNIX
+    QTest::addColumn<SpecialFile>("kind");
+    // clang-format off
+    QTest::newRow("a directory") << SpecialFile::Directory;
+    QTest::newRow("a named pipe") << SpecialFile::NamedPipe;
+    QTest::newRow("a device") << SpecialFile::Device;
+    QTest::newRow("a link to a named pipe") << SpecialFile::LinkToNamedPipe;
+    // clang-format on
+#endif
+}
+
+// `--html` onto what is not a regular file: refused, named, status 2, and left as it was (a
+// save would rename a file over it: a pipe's reader would get nothing, /dev/null be replaced).
+void tst_DecodeCommand::htmlRefusesSpecialFiles()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(SpecialFile, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("out.htm"));
+    if (const QString why = makeSpecialFile(kind, path); !why.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("cannot make it here (a device needs root): ") + why));
+    const unsigned type = fileType(path);
+
+    QProcess process;
+    const QByteArray err = runProgram(process, QStringLiteral(TALLISK_DECODE_PATH),
+                                      QStringList{QStringLiteral("--html"), path} + kExample);
+    QCOMPARE(process.exitCode(), DecodeCommand::kUsageError);
+    QVERIFY2(err.startsWith("tallisk-decode: Could not write " + path.toUtf8() + ": it is a ") &&
+                 err.endsWith(", not a regular file\n"),
+             err.constData());
+    QCOMPARE(fileType(path), type);
+    QStringList made{QStringLiteral("out.htm")};
+    if (kind == SpecialFile::LinkToNamedPipe)
+        made << QStringLiteral("out.htm.pipe");
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+             made);
+#else
+    QSKIP("pipes and devices as files are Unix's");
+#endif
+}
+
+// A disk with a few KB left: the system's reason, status 2, the previous file whole.
+void tst_DecodeCommand::htmlOnANearlyFullDisk()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TmpfsMount mount(dir.path());
+    if (const QString why = mount.mount(QStringLiteral("size=64k")); !why.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + why));
+    const QString path = dir.filePath(QStringLiteral("table.htm"));
+    QVERIFY(writeFile(path, "previous"));
+    QVERIFY(fillFileSystem(dir.path(), 4096)); // less than the table's 7 KB
+
+    QProcess process;
+    const QByteArray err = runProgram(process, QStringLiteral(TALLISK_DECODE_PATH),
+                                      QStringList{QStringLiteral("--html"), path} + kExample);
+    QCOMPARE(process.exitCode(), DecodeCommand::kUsageError);
+    QCOMPARE(err,
+             "tallisk-decode: Could not write " + path.toUtf8() + ": No space left on device\n");
+    QCOMPARE(readFile(path), QByteArray("previous"));
+}
+
 void tst_DecodeCommand::batch()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("codes.tsv"));
-    QVERIFY(writeFile(path, "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // CR LF ending
-                            "\xC3\x28\tbad\n"                                    // invalid UTF-8
-                            "a\tb\tc\td\n"                                       // four fields
-                            "\n"                                                 // an empty record
-                            "D700AUT1B\n"                                        // fewer fields
-                            "AX1800DMT3C\tAGOGA0227TPDW")); // no final line end
+    // A collector's file: a header (after a spreadsheet's byte order mark), comments, blank
+    // lines. Record numbers stay line numbers.
+    QVERIFY(writeFile(path, "\xEF\xBB\xBFline1\tline2\tline3\r\n"                // 1 skipped
+                            "# Socket A, drawer 2\n"                             // 2 skipped
+                            "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\r\n" // 3 CR LF ending
+                            "\n"                                                 // 4 skipped
+                            "\xC3\x28\tbad\n"                                    // 5 invalid UTF-8
+                            "\r\n"                                               // 6 skipped
+                            "a\tb\tc\td\n"                                       // 7 four fields
+                            "\t\t\n"                        // 8 three empty code lines
+                            "D700AUT1B\n"                   // 9 fewer fields
+                            "line1\tline2\tline3\n"         // 10 a header only comes first
+                            "AX1800DMT3C\tAGOGA0227TPDW")); // 11 no final line end
 
     const Run result = run({QStringLiteral("--batch"), path});
     QCOMPARE(result.status, EXIT_SUCCESS);
     QCOMPARE(result.err, QByteArray());
-    const QList<QByteArray> lines = result.out.split('\n');
-    QCOMPARE(lines.size(), 7);
-    QCOMPARE(lines.last(), QByteArray());
+    QVERIFY(result.out.endsWith('\n'));
     QList<QJsonObject> records;
-    for (qsizetype i = 0; i < 6; ++i) {
+    QList<int> numbers;
+    for (const QByteArray& line : result.out.chopped(1).split('\n')) {
         QJsonParseError error;
-        records << QJsonDocument::fromJson(lines[i], &error).object();
+        records << QJsonDocument::fromJson(line, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(records.last().value(u"record").toInt(), i + 1);
+        numbers << records.last().value(u"record").toInt();
     }
+    QCOMPARE(numbers, (QList<int>{3, 5, 7, 8, 9, 10, 11}));
+    QCOMPARE(records[0].value(u"line1").toString(), QStringLiteral("AXDA2500DKV4D"));
     QCOMPARE(records[0].value(u"line3").toString(), QStringLiteral("JIUHB0312XPMW"));
     QCOMPARE(records[0].value(u"fields").toObject().value(u"production_batch").toString(),
              QStringLiteral("M"));
@@ -323,10 +464,11 @@ void tst_DecodeCommand::batch()
     QCOMPARE(records[4].value(u"fields").toObject().value(u"core").toString(),
              QStringLiteral("Spitfire"));
     QCOMPARE(records[4].value(u"line2").toString(QStringLiteral("x")), QString());
-    QCOMPARE(records[5].value(u"fields").toObject().value(u"production_batch").toString(),
+    QCOMPARE(records[5].value(u"line1").toString(), QStringLiteral("line1"));
+    QCOMPARE(records[6].value(u"fields").toObject().value(u"production_batch").toString(),
              QStringLiteral("W"));
     // Each record starts from a fresh window: no caption carried over from the one before.
-    QCOMPARE(records[3].value(u"model_name").toString(), QStringLiteral("[ Waiting ]"));
+    QCOMPARE(records[5].value(u"model_name").toString(), QStringLiteral("[ Waiting ]"));
 }
 
 void tst_DecodeCommand::batchFromStandardInput()
@@ -414,9 +556,9 @@ void tst_DecodeCommand::identifyJson()
     QCOMPARE(object.take(u"reason"), QJsonValue(QJsonValue::Null));
     QCOMPARE(object.take(u"unread").toArray(), QJsonArray());
     QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
-    QCOMPARE(identity.keys(),
-             strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l2_kb", "max_temp_c",
-                      "multiplier", "name", "package", "part", "socket", "sources", "vcore"}));
+    QCOMPARE(identity.keys(), strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l1_kb",
+                                       "l2_kb", "max_temp_c", "multiplier", "name", "package",
+                                       "part", "rating", "socket", "sources", "vcore"}));
     QCOMPARE(identity.value(u"basis").toString(), QStringLiteral("known part"));
     QVERIFY(!identity.value(u"sources").toArray().isEmpty());
     QCOMPARE(identity.value(u"part").toString(), QStringLiteral("AMSN2000DUT3C"));
@@ -634,14 +776,13 @@ void tst_DecodeCommand::closedPipe()
     QCOMPARE(errorFile.readAll(), QByteArray());
 }
 
-// Records read in large blocks: lines that cross a block's end, and one longer than a block,
-// come out whole and in order.
+// Records read in large blocks: lines that cross a block's end come out whole and in order.
 void tst_DecodeCommand::batchAcrossBlocks()
 {
     QByteArray input;
     QList<QByteArray> middles;
     for (int i = 0; input.size() < 3 * 256 * 1024; ++i) {
-        middles << (i == 700 ? QByteArray(700000, 'Q') : QByteArray(i % 251, 'Q'));
+        middles << QByteArray(i % 251 + (i % 100 == 0 ? 60000 : 0), 'Q');
         input += "AXDA2500DKV4D\t" + middles.last() + "\tJIUHB0312XPMW\n";
     }
     const Run result = run({QStringLiteral("--batch"), QStringLiteral("-")}, input);
@@ -654,6 +795,81 @@ void tst_DecodeCommand::batchAcrossBlocks()
         QCOMPARE(object.value(u"line2").toString().toLatin1(), middles[i]);
         QCOMPARE(object.value(u"line3").toString(), QStringLiteral("JIUHB0312XPMW"));
     }
+}
+
+void tst_DecodeCommand::longLines_data()
+{
+    // ended: whether the last line has its line end
+    addColumns<QList<int>, QByteArray, bool>({"lengths", "lineEnd", "ended"});
+
+    // clang-format off
+    QTest::newRow("at the limit") << QList<int>{65536} << QByteArray("\n") << true;
+    QTest::newRow("at the limit, CR LF") << QList<int>{65536} << QByteArray("\r\n") << true;
+    QTest::newRow("one byte over") << QList<int>{65537, 5} << QByteArray("\n") << true;
+    QTest::newRow("one byte over, CR LF") << QList<int>{65537, 5} << QByteArray("\r\n") << true;
+    QTest::newRow("over, last, no line end") << QList<int>{5, 70000} << QByteArray("\n") << false;
+    QTest::newRow("over twice, then a record") << QList<int>{100000, 100000, 5} << QByteArray("\n") << true;
+    QTest::newRow("beyond many blocks") << QList<int>{3, 3000000, 5} << QByteArray("\n") << true;
+    // clang-format on
+}
+
+// A line longer than the limit is one error record, and the run goes on with the next line.
+void tst_DecodeCommand::longLines()
+{
+    QFETCH(QList<int>, lengths);
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(bool, ended);
+    QByteArray input;
+    for (int length : lengths)
+        input += QByteArray(length, 'Q') + lineEnd;
+    if (!ended)
+        input.chop(lineEnd.size());
+
+    const Run result = run({QStringLiteral("--batch"), QStringLiteral("-")}, input);
+    QCOMPARE(result.status, EXIT_SUCCESS);
+    const QList<QByteArray> lines = result.out.chopped(1).split('\n');
+    QCOMPARE(lines.size(), lengths.size());
+    for (qsizetype i = 0; i < lengths.size(); ++i) {
+        const QJsonObject record = QJsonDocument::fromJson(lines[i]).object();
+        QCOMPARE(record.value(u"record").toInteger(), i + 1);
+        if (lengths[i] > 65536) {
+            QCOMPARE(record.keys(), strings({"error", "record"}));
+            QCOMPARE(record.value(u"error").toString(),
+                     QStringLiteral("line longer than 65536 bytes"));
+        } else {
+            QCOMPARE(record.value(u"line1").toString().size(), lengths[i]);
+        }
+    }
+}
+
+// An endless line (a stream of zero bytes) between good records, read by the real program
+// under a memory limit it could not hold the line in: every record is written, the line
+// becomes one error record, and the program ends normally.
+void tst_DecodeCommand::endlessLineUnderAMemoryLimit()
+{
+    if (kAddressSanitizer)
+        QSKIP("AddressSanitizer reserves more address space than the limit allows");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString records = dir.filePath(QStringLiteral("records.tsv"));
+    const QString output = dir.filePath(QStringLiteral("out.jsonl"));
+    QVERIFY(writeFile(records, manyRecords(2000)));
+    // 1 GiB of zero bytes without a line end, under a 512 MiB limit of address space.
+    QProcess shell;
+    const QByteArray err = runProgram(
+        shell, QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("ulimit -v 524288 && "
+                        "{ cat \"$1\"; head -c 1073741824 /dev/zero; echo; cat \"$1\"; } | "
+                        "\"$0\" --batch - >\"$2\"; echo \"${PIPESTATUS[1]}\""),
+         QStringLiteral(TALLISK_DECODE_PATH), records, output});
+    QCOMPARE(err, QByteArray());
+    QCOMPARE(shell.readAllStandardOutput(), QByteArray("0\n"));
+    const QList<QByteArray> lines = readFile(output).split('\n');
+    QCOMPARE(lines.size(), 4002);
+    QCOMPARE(lines[2000], QByteArray(R"({"error":"line longer than 65536 bytes","record":2001})"));
+    QCOMPARE(QJsonDocument::fromJson(lines[1999]).object().value(u"record").toInt(), 2000);
+    QCOMPARE(QJsonDocument::fromJson(lines[4000]).object().value(u"record").toInt(), 4001);
 }
 
 // A batch whose input fails part way: what was read is written, and the failure is named

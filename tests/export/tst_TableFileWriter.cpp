@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecodeRecord.h"
 #include "ExportPlaces.h"
+#include "FileSystems.h"
 #include "HtmlTable.h"
 #include "TableFileWriter.h"
 #include "TestSupport.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,68 +62,6 @@ void verifyFailureMessage(const QString& message, const QString& path, const QSt
         QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
 }
 
-// A tmpfs mounted over a directory for the length of one test; unmounted on every exit path.
-class TmpfsMount
-{
-public:
-    explicit TmpfsMount(QString directory) : m_directory(std::move(directory)) {}
-    ~TmpfsMount()
-    {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_directory});
-    }
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-    // Empty on success, else why it could not be mounted.
-    QString mount(const QString& options)
-    {
-        const QString error =
-            run({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
-                 QStringLiteral("tmpfs"), m_directory});
-        m_mounted = error.isEmpty();
-        return error;
-    }
-    QString remountReadOnly()
-    {
-        return run({QStringLiteral("-o"), QStringLiteral("remount,ro"), m_directory});
-    }
-
-private:
-    static QString run(const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral("mount"), arguments);
-        if (!process.waitForFinished(30000))
-            return QStringLiteral("mount did not run: ") + process.errorString();
-        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-            return QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        return {};
-    }
-
-    QString m_directory;
-    bool m_mounted = false;
-};
-
-// Fills the file system holding directory until a write is refused.
-bool fillFileSystem(const QString& directory)
-{
-    QFile filler(directory + QStringLiteral("/filler"));
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray block(4096, 'x');
-    for (int i = 0; i < 100000; ++i) {
-        if (filler.write(block) != block.size())
-            break;
-    }
-    // Single bytes too, so no partial page is left over.
-    for (int i = 0; i < 8192; ++i) {
-        if (filler.write("x", 1) != 1)
-            return true;
-    }
-    return false;
-}
-
 // How a failing export is provoked.
 // What stands in for the program's directory in the export-directory tests.
 enum class ProgramDirectory
@@ -135,11 +73,11 @@ enum class ProgramDirectory
 
 enum class Failure
 {
-    FileInPath,        // a regular file where a directory of the path should be
-    DirectoryInTheWay, // a directory where the file should be
+    FileInPath, // a regular file where a directory of the path should be
     FullFileSystem,
-    ReadOnlyFileSystem, // a write-protected medium: refused even to root
-    Injected,           // the test seam, as a device failing midway
+    NearlyFullFileSystem, // room for part of the file only
+    ReadOnlyFileSystem,   // a write-protected medium: refused even to root
+    Injected,             // the test seam, as a device failing midway
 };
 
 } // namespace
@@ -254,33 +192,42 @@ void TableFileWriterTest::exportDirectory()
 
 void TableFileWriterTest::writes_data()
 {
-    QTest::addColumn<bool>("hasPrevious");
+    addColumns<bool, bool>({"hasPrevious", "throughLink"});
     // clang-format off
-    QTest::newRow("a new file") << false;
-    QTest::newRow("replacing a longer file, keeping its permissions") << true;
+    QTest::newRow("a new file") << false << false;
+    QTest::newRow("replacing a longer file, keeping its permissions") << true << false;
+    QTest::newRow("through a symbolic link, which stays") << true << true;
     // clang-format on
 }
 
 void TableFileWriterTest::writes()
 {
     QFETCH(bool, hasPrevious);
+    QFETCH(bool, throughLink);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = TableFileWriter::tablePath(dir.path());
+    // With a link, the file it points to is the one written.
+    const QString file = throughLink ? dir.filePath(QStringLiteral("target.htm")) : path;
+    if (throughLink)
+        QVERIFY(QFile::link(file, path));
     const QFileDevice::Permissions permissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     if (hasPrevious) {
-        QVERIFY(writeFile(path, previousBytes()));
-        QVERIFY(QFile::setPermissions(path, permissions));
+        QVERIFY(writeFile(file, previousBytes()));
+        QVERIFY(QFile::setPermissions(file, permissions));
     }
+    const QStringList before = entries(dir.path());
 
     QString error;
     QVERIFY2(TableFileWriter::exportTable(exampleRecord(), path, &error), qPrintable(error));
     QVERIFY(error.isEmpty());
-    QCOMPARE(readFile(path), exampleBytes());
-    QCOMPARE(entries(dir.path()), QStringList{TableFileWriter::fileName()}); // no temporary
+    QCOMPARE(readFile(file), exampleBytes());
+    QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
+    // No temporary left, nothing else made.
+    QCOMPARE(entries(dir.path()), hasPrevious ? before : QStringList{TableFileWriter::fileName()});
     if (hasPrevious) {
-        QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+        QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
                  permissions);
     }
 }
@@ -294,8 +241,8 @@ void TableFileWriterTest::failures_data()
     const qint64 size = exampleBytes().size();
     // clang-format off
     QTest::newRow("regular file in the path") << Failure::FileInPath << true << qint64(-1) << ENOTDIR;
-    QTest::newRow("directory in the way") << Failure::DirectoryInTheWay << true << qint64(-1) << 0;
     QTest::newRow("full file system") << Failure::FullFileSystem << true << qint64(-1) << ENOSPC;
+    QTest::newRow("a few KB left") << Failure::NearlyFullFileSystem << true << qint64(-1) << ENOSPC;
     // Replacing, the toolkit names the unwritable file itself; creating, the system's reason.
     QTest::newRow("read-only, replacing") << Failure::ReadOnlyFileSystem << true << qint64(-1) << 0;
     QTest::newRow("read-only, creating") << Failure::ReadOnlyFileSystem << false << qint64(-1) << EROFS;
@@ -319,7 +266,8 @@ void TableFileWriterTest::failures()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     TmpfsMount mount(dir.path());
-    if (failure == Failure::FullFileSystem || failure == Failure::ReadOnlyFileSystem) {
+    if (failure == Failure::FullFileSystem || failure == Failure::NearlyFullFileSystem ||
+        failure == Failure::ReadOnlyFileSystem) {
         if (const QString why = mount.mount(QStringLiteral("size=64k")); !why.isEmpty())
             QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (needs root and "
                                             "mount rights): ") +
@@ -332,14 +280,15 @@ void TableFileWriterTest::failures()
         // Permission bits do not stop root; a path through a regular file stops everyone.
         previous = dir.filePath(QStringLiteral("tallisk"));
         path = TableFileWriter::tablePath(previous);
-    } else if (failure == Failure::DirectoryInTheWay) {
-        QVERIFY(QDir(dir.path()).mkdir(TableFileWriter::fileName()));
-        previous = path + QStringLiteral("/inside");
     }
     if (hasPrevious)
         QVERIFY(writeFile(previous, previousBytes()));
-    if (failure == Failure::FullFileSystem)
-        QVERIFY2(fillFileSystem(dir.path()), "the small file system did not fill up");
+    if (failure == Failure::FullFileSystem || failure == Failure::NearlyFullFileSystem) {
+        // One page left: less than the table, which then fails part way.
+        const qint64 leave = failure == Failure::FullFileSystem ? 0 : 4096;
+        QVERIFY(exampleBytes().size() > leave);
+        QVERIFY2(fillFileSystem(dir.path(), leave), "the small file system did not fill up");
+    }
     const QStringList before = entries(dir.path());
     if (failure == Failure::ReadOnlyFileSystem) {
         if (const QString why = mount.remountReadOnly(); !why.isEmpty())

@@ -66,6 +66,7 @@ const QHash<QString, const char*>& beyondTheReader()
         {"no layout: its L is not the 1.50 V of other parts", {QStringLiteral("AXL1500DLT3B")}},
         {"no layout: no legend of Geode NX letters", {QStringLiteral("ANXL1500FGC3F")}},
         {"no layout: HG is in no legend", {QStringLiteral("DHG0800AVS1B")}},
+        {"no layout: HL is in no legend", {QStringLiteral("AHL1200AHT3B")}},
         {"a ninth letter no legend names", {QStringLiteral("DHM0800AVS1BM"), QStringLiteral("DHM0850AVS1BM")}},
         {"named by its clock, unlike other Athlon XP-M", {QStringLiteral("AXML0950GTS3B"), QStringLiteral("AXML1000GTS3B")}},
         {"1500+ on a 200 MHz bus: sources disagree on its clock", {QStringLiteral("AXMS1500GWS3B"), QStringLiteral("AXMS1500GXS3B"), QStringLiteral("AXML1500GYS3B")}},
@@ -102,7 +103,8 @@ QString resourceText(const QString& name)
 QSet<QString> citedSources()
 {
     QSet<QString> cited;
-    for (const char* table : {"parts.tsv", "layouts.tsv", "letters.tsv", "ratings.tsv"}) {
+    for (const char* table :
+         {"parts.tsv", "layouts.tsv", "letters.tsv", "ratings.tsv", "cores.tsv"}) {
         const QStringList lines = resourceText(QLatin1StringView(table)).split(u'\n');
         const qsizetype column = lines.front().split(u'\t').indexOf(QStringLiteral("source"));
         for (qsizetype i = 1; i < lines.size(); ++i) {

@@ -29,9 +29,11 @@ static PartIdentity barton3200()
     p.name = QStringLiteral("AMD Athlon XP 3200+");
     p.family = QStringLiteral("Athlon XP");
     p.core = QStringLiteral("Barton");
+    p.rating = 3200;
     p.clockMhz = 2200;
     p.fsbMhz = 400;
     p.multiplier = 11.0;
+    p.l1Kb = 128;
     p.l2Kb = 512;
     p.vcore = 1.65;
     p.package = QStringLiteral("OPGA");
@@ -50,7 +52,8 @@ void tst_PartIdentity::jsonHasExactlyTheKeys()
         QStringLiteral("core"),       QStringLiteral("clock_mhz"),  QStringLiteral("fsb_mhz"),
         QStringLiteral("multiplier"), QStringLiteral("l2_kb"),      QStringLiteral("vcore"),
         QStringLiteral("package"),    QStringLiteral("max_temp_c"), QStringLiteral("socket"),
-        QStringLiteral("basis"),      QStringLiteral("sources"),
+        QStringLiteral("basis"),      QStringLiteral("sources"),    QStringLiteral("rating"),
+        QStringLiteral("l1_kb"),
     };
     expected.sort();
     QCOMPARE(barton3200().toJson().keys(), expected);
@@ -63,7 +66,8 @@ void tst_PartIdentity::jsonNumbersAndNulls()
     const QJsonObject full = barton3200().toJson();
     QCOMPARE(full.value(u"part").toString(), QStringLiteral("AXDA3200DKV4E"));
     QCOMPARE(full.value(u"core").toString(), QStringLiteral("Barton"));
-    for (const char* key : {"clock_mhz", "fsb_mhz", "multiplier", "l2_kb", "vcore", "max_temp_c"})
+    for (const char* key :
+         {"rating", "clock_mhz", "fsb_mhz", "multiplier", "l1_kb", "l2_kb", "vcore", "max_temp_c"})
         QVERIFY2(full.value(QLatin1StringView(key)).isDouble(), key);
     QCOMPARE(full.value(u"clock_mhz").toDouble(), 2200.0);
     QCOMPARE(full.value(u"multiplier").toDouble(), 11.0);

@@ -204,15 +204,20 @@ void tst_PartNumberReader::readsEachLayout_data()
     row("K7600MTR51B A", "AMD Athlon 600 MHz", "Argon or Pluto", 600, 200, 6.0, 512, 1.6, 70, "Module", "Slot A");
     row("K7500MTR51B", "AMD Athlon 500 MHz", "Argon", 500, 200, 5.0, 512, 1.6, 70, "Module", "Slot A");
     row("K7100MNR53B A", "AMD Athlon 1 GHz", "Orion", 1000, 200, 10.0, 512, 1.8, 70, "Module", "Slot A");
+    // Sources put 900 MHz under Pluto and under Orion: both stay.
+    row("K7900MNR53B A", "AMD Athlon 900 MHz", "Pluto or Orion", 900, 200, 9.0, 512, 1.8, 70, "Module", "Slot A");
     row("A0850MPR24B A", "AMD Athlon 850 MHz", "Thunderbird", 850, 200, 8.5, 256, 1.7, 70, "Module", "Slot A");
     row("A1133AMS3C", "AMD Athlon 1.13 GHz", "Thunderbird", 1133, 266, 8.5, 256, 1.75, 95, "CPGA", "Socket A");
     row("A0800AMT3B", "AMD Athlon 800 MHz", "Thunderbird", 800, 200, 8.0, 256, 1.75, 90, "CPGA", "Socket A");
+    row("A0650AMT3B", "AMD Athlon 650 MHz", "Thunderbird", 650, 200, 6.5, 256, 1.75, 90, "CPGA", "Socket A");
     row("AX2100DMT3C", "AMD Athlon XP 2100+", "Palomino", 1733, 266, 13.0, 256, 1.75, 90, "OPGA", "Socket A");
     row("AXDA2000DUT3C", "AMD Athlon XP 2000+", "Thoroughbred A or Thoroughbred B", 1667, 266, 12.5, 256, 1.6, 90, "OPGA", "Socket A");
     // From 2400+ on a Thoroughbred is a B.
     row("AXDA2400DKV3C", "AMD Athlon XP 2400+", "Thoroughbred B", 2000, 266, 15.0, 256, 1.65, 85, "OPGA", "Socket A");
     row("AXDA2600DKV4D", "AMD Athlon XP 2600+", "Barton", 1917, 333, 11.5, 512, 1.65, 85, "OPGA", "Socket A");
     row("AXDA3000DKV4E", "AMD Athlon XP 3000+", "Barton", 2100, 400, 10.5, 512, 1.65, 85, "OPGA", "Socket A");
+    // Two 3200+ clocks: the bus letter picks one.
+    row("AXDA3200DKV4D", "AMD Athlon XP 3200+", "Barton", 2333, 333, 14.0, 512, 1.65, 85, "OPGA", "Socket A");
     row("AXDC2400DKV3C", "AMD Athlon XP 2400+", "Thorton", 2000, 266, 15.0, 256, 1.65, 85, "OPGA", "Socket A");
     row("SDA2800DUT3D", "AMD Sempron 2800+", "Thoroughbred B or Thorton", 2000, 333, 12.0, 256, 1.6, 90, "OPGA", "Socket A");
     row("SDA3000DUT4D", "AMD Sempron 3000+", "Barton", 2000, 333, 12.0, 512, 1.6, 90, "OPGA", "Socket A");
@@ -228,6 +233,7 @@ void tst_PartNumberReader::readsEachLayout_data()
     row("AMSN2800DUT4C", "AMD Athlon MP 2800+", "Barton", 2133, 266, 16.0, 512, 1.6, 90, "OPGA", "Socket A");
     // Its V is read two ways by its sources: no voltage.
     row("AHM1200AVS3C", "AMD Mobile Athlon 4 1.2 GHz", "Palomino", 1200, 266, 9.0, 256, 0, 95, "sCPGA", "Socket A");
+    row("AHM1000AVS3B", "AMD Mobile Athlon 4 1 GHz", "Palomino", 1000, 200, 10.0, 256, 0, 95, "sCPGA", "Socket A");
     row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Barton", 1833, 333, 11.0, 512, 1.35, 0, "OPGA-563", "Socket 563");
     row("AXMS2100GXS4B", "AMD Athlon XP-M 2100+", "Barton", 1600, 200, 16.0, 512, 1.25, 95, "OPGA-563", "Socket 563");
     row("AXMH2400FQQ4C", "AMD Athlon XP-M 2400+", "Barton", 1800, 266, 13.5, 512, 1.45, 0, "OPGA", "Socket A");

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Build step that turns the icons' readable pixel maps (XPM) into the files the program and the
-// desktop need:
+// Build step that turns the window icon's readable pixel maps (XPM) into the files the program
+// needs:
 //   about-bmp IN.xpm OUT.bmp        the About picture: 24-bit Windows bitmap, white ground
 //   ico OUT.ico IN.xpm...           the Windows icon: one 16-colour image per input
-//   png IN.xpm OUT.png SIZE         a theme icon, scaled up pixel for pixel
 // Writes nothing and fails on anything unexpected, so a broken pixel map stops the build.
 
 #include <QByteArray>
@@ -218,25 +217,6 @@ int windowsIcon(const QString& out, const QStringList& inputs)
     return save(out, bytes, &error) ? 0 : fail(error);
 }
 
-int themeIcon(const QString& in, const QString& out, const QString& sizeText)
-{
-    QString error;
-    const std::optional<QImage> image = loadPixelMap(in, &error);
-    if (!image)
-        return fail(error);
-    bool ok = false;
-    const int size = sizeText.toInt(&ok);
-    if (!ok || size < image->width() || size % image->width() != 0)
-        return fail(
-            QStringLiteral("size %1 is no whole multiple of %2").arg(sizeText).arg(image->width()));
-    // Pixel art: every pixel becomes a square block, nothing is smoothed.
-    const QImage scaled = image->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !scaled.save(&file, "PNG") || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(out, file.errorString()));
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -248,7 +228,5 @@ int main(int argc, char* argv[])
         return aboutBitmap(args[1], args[2]);
     if (command == u"ico" && args.size() >= 3)
         return windowsIcon(args[1], args.mid(2));
-    if (command == u"png" && args.size() == 4)
-        return themeIcon(args[1], args[2], args[3]);
-    return fail(QStringLiteral("usage: about-bmp IN OUT | ico OUT IN... | png IN OUT SIZE"));
+    return fail(QStringLiteral("usage: about-bmp IN OUT | ico OUT IN..."));
 }
