@@ -64,7 +64,8 @@ SuggestionIndex::SuggestionIndex(const QList<Candidate>& candidates)
         }
         // Families beyond 64 share no bit: they are never "the same family".
         const quint64 bit = family < 64 ? quint64(1) << family : 0;
-        m_candidates.append({candidate.part, candidate.layout, bit, candidate.known});
+        m_candidates.append(candidate);
+        m_familyBits.append(bit);
         insert(candidate.part, qint32(m_candidates.size() - 1));
     }
 }
@@ -93,7 +94,7 @@ const SuggestionIndex& SuggestionIndex::instance()
 
 void SuggestionIndex::insert(const QString& part, qint32 candidate)
 {
-    const quint64 family = m_candidates[candidate].family;
+    const quint64 family = m_familyBits[candidate];
     qint32 node = 0;
     m_nodes[node].families |= family;
     for (qsizetype depth = 0; depth < part.size(); ++depth) {
@@ -148,8 +149,10 @@ QStringList SuggestionIndex::closest(QStringView line, const QList<int>& layouts
     // close, the line's own layout, then its family, then known parts first.
     QList<std::tuple<int, int, bool, qint32>> ranked;
     for (const auto& [candidate, cost] : std::as_const(s.found)) {
-        const Entry& entry = m_candidates[candidate];
-        const int tier = layouts.contains(entry.layout) ? 0 : (entry.family & s.families) ? 1 : 2;
+        const Candidate& entry = m_candidates[candidate];
+        const int tier = layouts.contains(entry.layout)           ? 0
+                         : (m_familyBits[candidate] & s.families) ? 1
+                                                                  : 2;
         if (cost <= s.limit)
             ranked.append({cost, tier, !entry.known, candidate});
     }
@@ -179,24 +182,47 @@ void SuggestionIndex::search(Search& s, qint32 parent, qsizetype depth, bool com
     const char16_t before = depth >= 2 ? s.path[depth - 2] : 0;
     const char16_t next = depth <= n ? line[depth - 1] : 0;
 
+    // The child that matches the line goes first, so the limit comes down early; then the
+    // others in their order.
     qint32 matching = m_nodes[parent].firstChild;
     while (matching >= 0 && m_nodes[matching].c != next)
         matching = m_nodes[matching].nextSibling;
-    for (qint32 index = matching >= 0 ? matching : m_nodes[parent].firstChild; index >= 0;) {
+    const auto following = [&](qint32 index) {
+        qint32 after = index == matching ? m_nodes[parent].firstChild : m_nodes[index].nextSibling;
+        return after == matching && after >= 0 ? m_nodes[after].nextSibling : after;
+    };
+    for (qint32 index = matching >= 0 ? matching : m_nodes[parent].firstChild; index >= 0;
+         index = following(index)) {
         const Node& node = m_nodes[index];
+        // What the slips of a candidate below may cost at most.
+        const int budget = s.limit - s.penalty(node.families);
+        if (budget < 0)
+            continue;
         const char16_t c = node.c;
         const char16_t misread = PartNumberReader::misreadingOf(c);
         s.path[depth - 1] = c;
-        // One more row, in the band around the diagonal that can still be within the limit
-        // (a path and a line of lengths apart by k differ by k slips at least); around it
-        // cells too far for the rows below.
-        const qsizetype reach = s.limit / kSlip + 2;
+        // The characters left in the line against those left below this node: each one more
+        // or less is a slip.
+        const auto gap = [&](qsizetype j) {
+            const qsizetype left = n - j;
+            return kSlip * int(left < node.shortestRest  ? node.shortestRest - left
+                               : left > node.longestRest ? left - node.longestRest
+                                                         : 0);
+        };
+        // One more row, in the band around the diagonal within the budget (a path and a line
+        // whose lengths are k apart cost k slips at least), with a cell too far on each side
+        // for the rows below. With it, what any candidate below must still cost: through a
+        // cell of this row, or through a swap that steps over it.
+        const qsizetype reach = budget / kSlip + 1;
         const qsizetype from = std::max<qsizetype>(0, depth - reach);
         const qsizetype to = std::min<qsizetype>(n, depth + reach);
-        if (from == 0)
+        int bound = kFar;
+        if (from == 0) {
             row[0] = up[0] + kSlip;
-        else
+            bound = row[0] + gap(0);
+        } else {
             row[from - 1] = kFar;
+        }
         if (to < n)
             row[to + 1] = kFar;
         for (qsizetype j = std::max<qsizetype>(1, from); j <= to; ++j) {
@@ -206,37 +232,23 @@ void SuggestionIndex::search(Search& s, qint32 parent, qsizetype depth, bool com
             if (depth >= 2 && j >= 2 && c == line[j - 2] && before == typed)
                 cost = std::min(cost, upUp[j - 2] + kSlip);
             row[j] = cost;
+            int least = cost;
+            if (j < n && c == line[j])
+                least = std::min(least, up[j - 1] + kSlip);
+            bound = std::min(bound, least + gap(j));
         }
         const int atEnd = to == n ? row[n] : kFar;
-        // What any candidate below must still cost: the characters left in the line against
-        // those left in the trie, each one more or less a slip.
-        int bound = kFar;
-        for (qsizetype j = from; j <= to; ++j) {
-            const qsizetype left = n - j;
-            const qsizetype gap = left < node.shortestRest  ? node.shortestRest - left
-                                  : left > node.longestRest ? left - node.longestRest
-                                                            : 0;
-            bound = std::min(bound, row[j] + kSlip * int(gap));
-        }
         const bool completes = completing || (depth == n && atEnd == 0 && n >= kLeastCompleted);
         if (node.candidate >= 0) {
             const int cost = completing ? std::min(atEnd, kCompletion) : atEnd;
-            s.add(node.candidate, cost + s.penalty(m_candidates[node.candidate].family));
+            s.add(node.candidate, cost + s.penalty(m_familyBits[node.candidate]));
         }
-        // A swap may skip this row; the substitution it saves costs at most one more. Where
-        // the path is the line's start so far, the line may still be completed below.
-        const bool startOfLine = depth < n && row[depth] == 0 && n >= kLeastCompleted;
-        const int below = completes || startOfLine ? std::min(kCompletion, bound - 1) : bound - 1;
-        if (node.firstChild >= 0 && below + s.penalty(node.families) <= s.limit)
+        // Where the path is the line's start so far, the line may still be completed below.
+        const bool startOfLine =
+            depth < n && depth >= from && depth <= to && row[depth] == 0 && n >= kLeastCompleted;
+        const int below = completes || startOfLine ? std::min(kCompletion, bound) : bound;
+        if (node.firstChild >= 0 && below <= budget)
             search(s, index, depth + 1, completes);
-
-        // The matching child went first; then the others in their order.
-        if (index == matching)
-            index = m_nodes[parent].firstChild;
-        else
-            index = node.nextSibling;
-        if (index == matching && index >= 0)
-            index = m_nodes[index].nextSibling;
     }
 }
 

@@ -53,7 +53,7 @@ public:
     QStringList closest(QStringView line, const QList<int>& layouts, const QStringList& families,
                         qsizetype count) const;
 
-    qsizetype size() const { return m_candidates.size(); }
+    const QList<Candidate>& candidates() const { return m_candidates; }
 
 private:
     struct Node
@@ -67,20 +67,14 @@ private:
         quint8 shortestRest = 0xFF;
         quint8 longestRest = 0;
     };
-    struct Entry
-    {
-        QString part;
-        int layout = -1;
-        quint64 family = 0;
-        bool known = false;
-    };
     struct Search;
 
     void insert(const QString& part, qint32 candidate);
     void search(Search& s, qint32 node, qsizetype depth, bool completing) const;
 
     QList<Node> m_nodes;
-    QList<Entry> m_candidates;
+    QList<Candidate> m_candidates;
+    QList<quint64> m_familyBits; // by candidate: its family's bit
     QStringList m_families;
     qsizetype m_deepest = 0;
 };
