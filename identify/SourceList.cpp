@@ -36,7 +36,9 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
         if (list.m_text.contains(id))
             read.fail(row, tr("the id '%1' is given twice").arg(id));
         list.m_ids << id;
-        list.m_text.insert(id, address.isEmpty() ? title : tr("%1, %2").arg(title, address));
+        const QString citation = address.isEmpty() ? title : tr("%1, %2").arg(title, address);
+        list.m_text.insert(id, citation);
+        list.m_cited.insert(citation, Source{title, address});
     }
     if (!read.ok()) {
         if (errorMessage)
@@ -44,6 +46,12 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
         return std::nullopt;
     }
     return list;
+}
+
+std::optional<SourceList::Source> SourceList::cited(const QString& citation) const
+{
+    const auto found = m_cited.constFind(citation);
+    return found == m_cited.constEnd() ? std::nullopt : std::optional<Source>(*found);
 }
 
 QStringList SourceList::cite(TsvReader& read, qsizetype row, QStringView column) const

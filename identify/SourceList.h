@@ -22,6 +22,15 @@ class SourceList
     Q_DECLARE_TR_FUNCTIONS(SourceList)
 
 public:
+    // One source as a reader sees it: what it is, and where to find it (empty when the source
+    // has no address of its own, as for a forum post named by its title).
+    struct Source
+    {
+        QString title;
+        QString address;
+        friend bool operator==(const Source&, const Source&) = default;
+    };
+
     static const SourceList& instance();
 
     // Reads the list from text; on a fault, nothing and a sentence naming the line.
@@ -32,6 +41,9 @@ public:
     // How an answer names the source: its title, then its address.
     QString text(const QString& id) const { return m_text.value(id); }
     const QStringList& ids() const { return m_ids; }
+    // The source behind one of an answer's `sources` texts, as text() gives them, for a reader
+    // that shows the title and links the address; nothing for a text no source gives.
+    std::optional<Source> cited(const QString& citation) const;
 
     // The sources a table's cell cites, as texts; the cell holds ids separated by blanks and
     // must cite at least one. An unknown id is a fault of that row.
@@ -40,6 +52,7 @@ public:
 private:
     QStringList m_ids;
     QHash<QString, QString> m_text;
+    QHash<QString, Source> m_cited; // by the text an answer names the source with
 };
 
 } // namespace tallisk

@@ -3,6 +3,7 @@
 #include "frmAbout.h"
 
 #include "ClickLabel.h"
+#include "Grounds.h"
 #include "TalliskVersion.h"
 #include "Twips.h"
 #include "modMain.h"
@@ -21,6 +22,8 @@ frmAbout::frmAbout(QWidget* owner)
     setWindowTitle(tr("About"));
     setWindowIcon(modMain::applicationIcon());
     setFixedSize(twipsRect(0, 0, 4155, 1800).size());
+    // The layout's font on the window itself, whatever font a desktop theme gives the program.
+    setFont(modMain::dialogFont());
 
     // The picture box: a sunken border two pixels wide around exactly the 32 x 32 picture.
     auto* picture = new QLabel(this);
@@ -54,9 +57,7 @@ frmAbout::frmAbout(QWidget* owner)
     titleFont.setPointSizeF(13.5);
     titleFont.setWeight(QFont::Bold);
     m_title->setFont(titleFont);
-    QPalette black = m_title->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    m_title->setPalette(black);
+    Grounds::setBlackText(m_title);
 
     m_version = new QLabel(tr("Version"), this);
     m_version->setObjectName(QStringLiteral("lblVersion"));

@@ -28,13 +28,16 @@ class Texts
 };
 
 // The desktop's own opener, as the platform provides it.
-bool platformShellOpen(const QString& target)
+bool platformShellOpen(const QString& target, const OpenReport& report)
 {
 #ifdef Q_OS_WIN
     // No verb (the default one), no parameters, "C:\" as working directory, shown normally.
-    // The result says whether the shell managed, which is not ours to report.
+    // A result of 32 or less is the shell's refusal: no program is registered for the link.
     const QByteArray file = target.toLocal8Bit();
-    ShellExecuteA(nullptr, nullptr, file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, nullptr, file.constData(), nullptr, "C:\\", SW_SHOWNORMAL));
+    if (report)
+        report(result > 32);
     return true;
 #else
 #ifdef Q_OS_MACOS
@@ -43,7 +46,27 @@ bool platformShellOpen(const QString& target)
     const QString opener = QStringLiteral("xdg-open");
 #endif
     // The link is the opener's single argument; no shell comes in between to reinterpret it.
-    return QProcess::startDetached(opener, {target});
+    // Nothing ties the opener to this program's input or output, and it is never destroyed
+    // while it runs: that would kill it, and a mail program xdg-open runs in the foreground with
+    // it. Finished, it says whether a program took the link (exit status 0) and goes.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({target});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, report](int exitCode, QProcess::ExitStatus status) {
+                         if (report)
+                             report(status == QProcess::NormalExit && exitCode == 0);
+                         process->deleteLater();
+                     });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    return true;
 #endif
 }
 
@@ -109,16 +132,26 @@ void showUnexpectedError(QWidget* owner)
                        Texts::tr("An unexpected error has occured!"), QMessageBox::Ok);
 }
 
-QString bugReportLink()
+QString bugReportAddress()
 {
-    return QStringLiteral("mailto:") + QStringLiteral(TALLISK_BUG_ADDRESS) +
-           QStringLiteral("?subject=") + Texts::tr("Reporting a bug or error in Tallisk");
+    return QStringLiteral(TALLISK_BUG_ADDRESS);
 }
 
-bool ShellOpen(const QString& target)
+QString bugReportSubject()
+{
+    return Texts::tr("Reporting a bug or error in Tallisk");
+}
+
+QString bugReportLink()
+{
+    return QStringLiteral("mailto:") + bugReportAddress() + QStringLiteral("?subject=") +
+           bugReportSubject();
+}
+
+bool ShellOpen(const QString& target, OpenReport report)
 {
     const ShellLauncher& replacement = launcher();
-    return replacement ? replacement(target) : platformShellOpen(target);
+    return replacement ? replacement(target, report) : platformShellOpen(target, report);
 }
 
 void setShellLauncher(ShellLauncher replacement)

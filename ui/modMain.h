@@ -42,14 +42,24 @@ void showUnexpectedError(QWidget* owner);
 
 // The bug-report link: mailto, the bug address and the subject, its spaces left as they are.
 QString bugReportLink();
+// Its address and subject, for a user to write by hand when no mail program takes the link.
+QString bugReportAddress();
+QString bugReportSubject();
 
-// Asks the desktop to open a document or link with the program registered for it. Whether that
-// program then manages is not examined; returns false only when the desktop's opener itself
-// could not be reached (on Linux: xdg-open could not be started at all).
-[[nodiscard]] bool ShellOpen(const QString& target);
+// What the desktop made of a link, once its opener has finished: whether a program took it.
+using OpenReport = std::function<void(bool handled)>;
 
-// Test seam: replaces the platform call behind ShellOpen; an empty function restores it.
-using ShellLauncher = std::function<bool(const QString& target)>;
+// Asks the desktop to open a document or link with the program registered for it. Returns
+// false only when the desktop's opener itself could not be reached (on Linux: xdg-open could
+// not be started at all). Otherwise `report`, if given, is told later, from the event loop,
+// whether a program took the link: on Linux and macOS the opener's exit status, on Windows
+// the shell's answer (then at once). An opener still running when the program ends is left
+// running, so a mail program it started in the foreground stays open.
+[[nodiscard]] bool ShellOpen(const QString& target, OpenReport report = {});
+
+// Test seam: replaces the platform call behind ShellOpen; an empty function restores it. The
+// replacement gets the target and the report to call, or not.
+using ShellLauncher = std::function<bool(const QString& target, const OpenReport& report)>;
 void setShellLauncher(ShellLauncher launcher);
 
 } // namespace tallisk::modMain

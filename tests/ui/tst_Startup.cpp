@@ -42,8 +42,9 @@ constexpr unsigned long kSettleMs = 300;
 // The screen xvfb-run is asked for in tests/ui/CMakeLists.txt.
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
-// The main window's client area is 5535 twips wide: 369 pixels at 96 dots per inch.
-constexpr int kMainWindowWidth = 369;
+// The main window's client area is 9270 twips wide, the real part's frame included: 618 pixels
+// at 96 dots per inch.
+constexpr int kMainWindowWidth = 618;
 
 struct ToolRun
 {

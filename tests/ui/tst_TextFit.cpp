@@ -5,9 +5,8 @@
 #include "DecodeTarget.h"
 #include "FamilyTable.h"
 #include "FieldTable.h"
-#include "IdentityArea.h"
-#include "PartIdentifier.h"
 #include "PartTable.h"
+#include "ResultReport.h"
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
@@ -30,19 +29,22 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QtMath>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 
 using namespace tallisk;
 using namespace tallisk::test;
 
-// Every text of both windows stands whole in its control: captions, menus, the code lines as
-// typed and every value a decode pass can write, at the scale factor CTest gives this run
-// (QT_SCALE_FACTOR 1, 1.25 and 1.5).
+// Every text of both windows stands whole in its control and reads against its ground:
+// captions, menus, the code lines as typed, every value a decode pass can write and every
+// real part beside them, at the scale factor CTest gives this run (QT_SCALE_FACTOR 1, 1.25 and
+// 1.5), under a dark desktop theme with a font of its own.
 
 namespace {
 
@@ -293,6 +295,64 @@ QString misfit(const QString& text, const QFont& font, const QRect& area, int fl
         .arg(area.height());
 }
 
+// A dark desktop theme, as a platform theme (qt6ct's "darker", say) sets it after the program
+// has set itself up: light text on dark grounds, and a large serif font of its own.
+QPalette darkTheme()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2e, 0x2f, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Button, QColor(0x3c, 0x3f, 0x41));
+    dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x7a, 0xb8, 0xff));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x2e, 0x2f, 0x30));
+    dark.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6));
+    return dark;
+}
+
+// The contrast of two colours as the common rules for readable text define it: from 1 (the
+// same) to 21 (black on white), from their relative luminance.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a control's text is drawn in, and on: each kind of control as it paints itself.
+std::pair<QColor, QColor> textAndGround(const QWidget* widget)
+{
+    const QPalette& palette = widget->palette();
+    if (qobject_cast<const QLineEdit*>(widget))
+        return {palette.color(QPalette::Text), palette.color(QPalette::Base)};
+    if (qobject_cast<const QPushButton*>(widget))
+        return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+    QColor text = palette.color(widget->foregroundRole());
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        text = QColor::fromRgba(
+            frame->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, frame));
+    }
+    // The ground is that of the first control up the chain that paints one.
+    for (const QWidget* at = widget; at; at = at->parentWidget()) {
+        if (at->autoFillBackground() || at->isWindow())
+            return {text, at->palette().color(at->backgroundRole())};
+    }
+    return {text, QColor()};
+}
+
 // Where a line edit's text cursor stands on screen, scrolling included.
 int cursorX(const QLineEdit* edit)
 {
@@ -311,12 +371,16 @@ private Q_SLOTS:
 
     void textStandsWhole_data();
     void textStandsWhole();
+    void textReadsOnItsGround_data();
+    void textReadsOnItsGround();
+    void windowFitsALaptopScreen();
     void resultToolTipHoldsWholeText();
     void codeBoxScrollsBackWhenLeft_data();
     void codeBoxScrollsBackWhenLeft();
 
 private:
-    QStringList realPartTexts() const;
+    // Every text the real part's frame can show, by the object name of its label.
+    QHash<QString, QStringList> realPartTexts() const;
 
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAbout> m_about;
@@ -326,8 +390,13 @@ private:
 void tst_TextFit::initTestCase()
 {
     test::answerEveryBoxWithOk();
-    // As the program starts: the dialog font comes with the application's set-up.
+    // As the program starts: the dialog font comes with the application's set-up; then a
+    // desktop theme sets its own colours and font.
     modMain::setUpApplication(*qApp);
+    QApplication::setPalette(darkTheme());
+    QFont themeFont(QStringLiteral("DejaVu Serif"), 12);
+    themeFont.setStyleHint(QFont::Serif);
+    QApplication::setFont(themeFont);
 
     m_main = std::make_unique<frmMain>();
     m_main->show();
@@ -420,7 +489,11 @@ void tst_TextFit::textStandsWhole_data()
     }
     QTest::newRow("frmMain/menu bar") << static_cast<QObject*>(menuBar) << titles;
 
-    add(m_main->findChild<QLabel*>(QStringLiteral("lblIdentity")), realPartTexts());
+    const QHash<QString, QStringList> realPart = realPartTexts();
+    for (auto texts = realPart.begin(); texts != realPart.end(); ++texts) {
+        if (!texts->isEmpty()) // the rows the part is always silent on show nothing
+            add(m_main->findChild<QLabel*>(texts.key()), texts.value());
+    }
 
     const QFont font = m_main->findChild<QLineEdit*>(QStringLiteral("Text1"))->font();
     add(m_main->findChild<QLineEdit*>(QStringLiteral("Text1")),
@@ -431,32 +504,102 @@ void tst_TextFit::textStandsWhole_data()
     QCOMPARE(kExample3.size(), kLineThreeLength);
 }
 
-// What the real part's area can show: every known part, and parts read from their numbers
-// (two cores among them), each against the marking tables' widest texts for the rows it compares.
-QStringList tst_TextFit::realPartTexts() const
+// What the real part's frame can show: every known part and parts read from their numbers
+// (two cores among them), their values on each row and what the strip says of them, with lines
+// 2 and 3 that tell two cores apart, that would, and that do not.
+QHash<QString, QStringList> tst_TextFit::realPartTexts() const
 {
-    const QFontMetricsF metrics(m_main->font());
-    DecodeRecord widest;
-    for (const Field field :
-         {Field::Core, Field::WorkingFreq, Field::Multiplier, Field::Fsb, Field::L2Cache}) {
-        QString text;
-        for (const QString& candidate : m_passTexts.fields[fieldIndex(field)]) {
-            if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(text))
-                text = candidate;
-        }
-        widest.setField(field, text);
-    }
     QStringList lines{QStringLiteral("AXDA2600DKV4D"), QStringLiteral("AXDA2200DUT3C"),
-                      QStringLiteral("AMSN2400DKT3C"), QStringLiteral("K7600MTR51B A")};
+                      QStringLiteral("AMSN2400DKT3C"), QStringLiteral("K7600MTR51B A"),
+                      QStringLiteral("XYZ")};
     for (const PartIdentity& row : PartTable::instance().rows())
         lines << row.part;
-    QStringList texts{IdentityArea::lines(widest, std::nullopt).join(u'\n')};
+    const QList<std::pair<QString, QString>> later{
+        {kExample2, kExample3}, {}, {kExample2, QStringLiteral("JIUHC0312XPMW")}};
+
+    QHash<QString, QSet<QString>> texts;
     for (const QString& line : lines) {
-        const std::optional<PartIdentity> part = PartIdentifier::identify(line);
-        if (part)
-            texts << IdentityArea::lines(widest, part).join(u'\n');
+        for (const auto& [line2, line3] : later) {
+            DecodeRecord checked(line, line2, line3);
+            runDecodePass(checked);
+            const ResultReport report = ResultReport::of(checked);
+            for (const RowComparison& row : report.rows) {
+                const QString suffix = QLatin1StringView(fieldInfo(row.field).labelName).sliced(3);
+                texts[QStringLiteral("lblPart") + suffix].insert(row.part);
+                texts[QStringLiteral("lblMark") + suffix].insert(ResultReport::mark(row.verdict));
+            }
+            texts[QStringLiteral("lblRealName")].insert(report.partName);
+            texts[QStringLiteral("lblRealBasis")].insert(report.basis);
+            texts[QStringLiteral("lblRealNarrowing")].insert(report.narrowing);
+        }
     }
-    return texts;
+    // The walk reached the strip's longest texts.
+    for (const char* said :
+         {"type line 3 to tell Thoroughbred A from B",
+          "stepping JIUHC does not tell Thoroughbred A from B", "Real part: not known"}) {
+        const auto& found =
+            texts[QStringLiteral("lblRealNarrowing")] + texts[QStringLiteral("lblRealName")];
+        if (!found.contains(QString::fromUtf8(said)))
+            qFatal("the walk missed \"%s\"", said);
+    }
+    QHash<QString, QStringList> lists;
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        it->remove(QString());
+        lists.insert(it.key(), it->values());
+    }
+    return lists;
+}
+
+void tst_TextFit::textReadsOnItsGround_data()
+{
+    addColumns<QObject*>({"control"});
+    // With a result beside a real part that agrees on some rows and not on others.
+    m_main->findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(QStringLiteral("AXDA2600DKV4D"));
+    m_main->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(kExample2);
+    m_main->findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(kExample3);
+    m_main->Command2_Click();
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_main.get()), static_cast<QWidget*>(m_about.data())}) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QLineEdit*>(control) ||
+                qobject_cast<QAbstractButton*>(control) || qobject_cast<QGroupBox*>(control)) {
+                QTest::newRow(qPrintable(window->objectName() + u'/' + control->objectName()))
+                    << static_cast<QObject*>(control);
+            }
+        }
+    }
+}
+
+void tst_TextFit::textReadsOnItsGround()
+{
+    QFETCH(QObject*, control);
+    auto* widget = qobject_cast<QWidget*>(control);
+    const auto [text, ground] = textAndGround(widget);
+    QVERIFY(ground.isValid());
+    QVERIFY2(contrast(text, ground) >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3 to 1")
+                                                           .arg(text.name(), ground.name())
+                                                           .arg(contrast(text, ground))));
+    if (const auto* label = qobject_cast<QLabel*>(widget);
+        label && label->textFormat() == Qt::RichText)
+        QVERIFY(contrast(label->palette().color(QPalette::Link), ground) >= 4.5);
+}
+
+// With a 30-pixel title bar, on a 1366 x 768 laptop screen that keeps 40 pixels for a panel, at
+// this run's scale; at scale 1, on 1280 x 720 as well.
+void tst_TextFit::windowFitsALaptopScreen()
+{
+    constexpr int kTitleBar = 30;
+    constexpr int kPanel = 40;
+    const double scale = m_main->devicePixelRatioF();
+    const QSize needed(qCeil(m_main->width() * scale), qCeil(m_main->height() * scale) + kTitleBar);
+    qInfo("at scale %.2f the window needs %d x %d screen pixels (%d x %d logical, title bar "
+          "included)",
+          scale, needed.width(), needed.height(), m_main->width(),
+          m_main->height() + qCeil(kTitleBar / scale));
+    QVERIFY(needed.width() <= 1366 && needed.height() <= 768 - kPanel);
+    if (qFuzzyCompare(scale, 1.0))
+        QVERIFY(needed.width() <= 1280 && needed.height() <= 720 - kPanel);
 }
 
 void tst_TextFit::textStandsWhole()

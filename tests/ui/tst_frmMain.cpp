@@ -4,9 +4,10 @@
 #include "ExportPlaces.h"
 #include "FileSystems.h"
 #include "HtmlTable.h"
-#include "IdentityArea.h"
 #include "MessageBoxes.h"
 #include "PartIdentity.h"
+#include "RealPartArea.h"
+#include "ResultPage.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 #include "TestSupport.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +85,16 @@ QStringList list(std::initializer_list<const char*> items)
     return texts;
 }
 
+// A column of seventeen cells written as one line, "=Barton | | =2500+ | ...": each cell the
+// row's mark and its value.
+QStringList cells(const char* row)
+{
+    QStringList cells = QString::fromUtf8(row).split(u'|');
+    for (QString& cell : cells)
+        cell = cell.trimmed();
+    return cells;
+}
+
 const QString kCodeError =
     QStringLiteral("There was an error with the string you entered - Please revise it.");
 
@@ -124,9 +137,15 @@ private Q_SLOTS:
     void midPassBoxSeesEarlierFields();
     void earlyEndKeepsFrameCaption_data();
     void earlyEndKeepsFrameCaption();
-    void realPartFollowsEachCheck_data();
-    void realPartFollowsEachCheck();
-    void tablesNamingOneOfTwoCoresAgree();
+    void realPartBesideTheRows_data();
+    void realPartBesideTheRows();
+    void sourcesListEachWithItsAddress();
+    void suggestionIsCheckedWhenChosen();
+    void pasteSpreadsOverTheBoxes_data();
+    void pasteSpreadsOverTheBoxes();
+    void copyResultGivesTheWholeAnswer();
+    void saveResultAsWritesAWebPage_data();
+    void saveResultAsWritesAWebPage();
 
     void exportWritesTableAndSaysWhere_data();
     void exportWritesTableAndSaysWhere();
@@ -136,8 +155,8 @@ private Q_SLOTS:
     void exportFromInstalledCopy();
 
     void aboutIsFreshModalAndCentredOnMain();
-    void reportBugHandsLinkToShellOpen();
-    void reportBugFailureToLaunch();
+    void reportBugEndsInAnAddress_data();
+    void reportBugEndsInAnAddress();
     void exitEndsWithoutPrompt_data();
     void exitEndsWithoutPrompt();
 
@@ -148,6 +167,8 @@ private:
     }
     QString result(const QString& name) const { return child<QLabel>(name)->text(); }
     QStringList results() const;
+    // The real part's column, each cell its mark and value as cells() writes them.
+    QStringList column() const;
     Snapshot snapshot() const;
     void type(const QString& line1, const QString& line2 = {}, const QString& line3 = {});
     void clickCheck()
@@ -170,6 +191,17 @@ QStringList tst_frmMain::results() const
     QStringList texts;
     for (const QString& name : kResultLabels)
         texts.append(result(name));
+    return texts;
+}
+
+QStringList tst_frmMain::column() const
+{
+    QStringList texts;
+    for (const QString& name : kResultLabels) {
+        const QString suffix = name.sliced(3);
+        texts.append(result(QStringLiteral("lblMark") + suffix) +
+                     result(QStringLiteral("lblPart") + suffix));
+    }
     return texts;
 }
 
@@ -224,8 +256,8 @@ void tst_frmMain::controlsSitWhereDesigned_data()
     QTest::newRow("Command2") << "Command2" << "Frame1" << "Check" << QRect(296, 40, 57, 17);
     QTest::newRow("Command3") << "Command3" << "Frame2" << "Export to HTML" << QRect(256, 296, 89, 17);
     QTest::newRow("lblCopyright") << "lblCopyright" << "clientArea" << "Copyright © 2026 The Tallisk developers" << QRect(0, 392, 369, 17);
-    // Below everything designed: the real part's area.
-    QTest::newRow("fraIdentity") << "fraIdentity" << "clientArea" << "[ Real part ]" << QRect(0, 415, 369, 176);
+    // Beside everything designed, sharing the frames' edge: the real part.
+    QTest::newRow("fraRealPart") << "fraRealPart" << "clientArea" << "Real part" << QRect(368, 0, 250, 415);
     // clang-format on
 }
 
@@ -324,10 +356,10 @@ void tst_frmMain::windowIsFixedWhiteAndOnlyMinimisable()
 
     QWidget* client = m_window->centralWidget();
     QCOMPARE(client->objectName(), QStringLiteral("clientArea"));
-    // The designed 5535 x 6225 twips, grown downward by the real part's area (2640 twips).
-    QCOMPARE(client->size(), QSize(369, 415 + 176));
+    // The designed 5535 x 6225 twips, grown sideways by the real part's frame.
+    QCOMPARE(client->size(), QSize(618, 415));
     QCOMPARE(client->y(), m_window->menuBar()->height());
-    QCOMPARE(m_window->size(), QSize(369, 415 + 176 + m_window->menuBar()->height()));
+    QCOMPARE(m_window->size(), QSize(618, 415 + m_window->menuBar()->height()));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     const Qt::WindowFlags flags = m_window->windowFlags();
@@ -338,7 +370,7 @@ void tst_frmMain::windowIsFixedWhiteAndOnlyMinimisable()
 
     for (QWidget* white : {client, child<QWidget>(QStringLiteral("Frame1")),
                            child<QWidget>(QStringLiteral("Frame2")),
-                           child<QWidget>(QStringLiteral("fraIdentity"))}) {
+                           child<QWidget>(QStringLiteral("fraRealPart"))}) {
         QVERIFY(white->autoFillBackground());
         QCOMPARE(white->palette().color(QPalette::Window), QColor(Qt::white));
     }
@@ -348,28 +380,24 @@ void tst_frmMain::windowIsFixedWhiteAndOnlyMinimisable()
 void tst_frmMain::menusCarryAccessKeysButNoShortcuts()
 {
     const QList<QAction*> bar = m_window->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
-    QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("mnuFile"));
-    QCOMPARE(bar[1]->text(), QStringLiteral("&Help"));
-    QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QStringList menus;
+    for (const QAction* menu : bar)
+        menus << menu->menu()->objectName() + u' ' + menu->text();
+    QCOMPARE(menus, list({"mnuFile &File", "mnuEdit &Edit", "mnuHelp &Help"}));
 
-    const QList<QAction*> file = bar[0]->menu()->actions();
-    QCOMPARE(file.size(), 1);
-    QCOMPARE(file[0]->objectName(), QStringLiteral("mnuExit"));
-    QCOMPARE(file[0]->text(), QStringLiteral("E&xit"));
-
-    const QList<QAction*> help = bar[1]->menu()->actions();
-    QCOMPARE(help.size(), 3);
-    QCOMPARE(help[0]->objectName(), QStringLiteral("mnuReport"));
-    QCOMPARE(help[0]->text(), QStringLiteral("&Report Bug/Error"));
-    QCOMPARE(help[1]->objectName(), QStringLiteral("mnuDividerHelp01"));
-    QVERIFY(help[1]->isSeparator());
-    QCOMPARE(help[2]->objectName(), QStringLiteral("mnuAbout"));
-    QCOMPARE(help[2]->text(), QStringLiteral("&About..."));
-
-    for (const QAction* action : file + help)
-        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+    QStringList items;
+    for (const QAction* menu : bar) {
+        for (const QAction* item : menu->menu()->actions()) {
+            items << item->objectName() + u' ' +
+                         (item->isSeparator() ? QStringLiteral("-") : item->text()) + u' ' +
+                         item->shortcut().toString();
+        }
+    }
+    // Copy Result alone has a shortcut; the other items keep none, as designed.
+    QCOMPARE(items,
+             list({"mnuSaveResultAs Save Result &As\u2026 ", "mnuDividerFile01 - ",
+                   "mnuExit E&xit ", "mnuCopyResult &Copy Result Ctrl+Shift+C",
+                   "mnuReport &Report Bug/Error ", "mnuDividerHelp01 - ", "mnuAbout &About... "}));
 }
 
 void tst_frmMain::startUpShowsNoticeBeforeWindow()
@@ -413,16 +441,22 @@ void tst_frmMain::startUpShowsNoticeBeforeWindow()
 void tst_frmMain::tabVisitsBoxesThenExportThenCheck()
 {
     showWindow();
-    const QStringList forward =
-        list({"Text2", "Text3", "Command3", "Command2", "lblIdentity", "Text1"});
+    const QStringList forward = list({"Text2", "Text3", "Command3", "Command2", "Text1"});
     for (const QString& expected : forward) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected);
     }
-    const QStringList backward =
-        list({"lblIdentity", "Command2", "Command3", "Text3", "Text2", "Text1"});
+    const QStringList backward = list({"Command2", "Command3", "Text3", "Text2", "Text1"});
     for (const QString& expected : backward) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+    }
+    // Once a part is known, its Sources button comes after "Check".
+    type(kExample1, kExample2, kExample3);
+    clickCheck();
+    child<QWidget>(QStringLiteral("Command2"))->setFocus();
+    for (const QString& expected : list({"cmdSources", "Text1"})) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected);
     }
 }
@@ -617,65 +651,278 @@ void tst_frmMain::exportWritesTableAndSaysWhere_data()
     // clang-format on
 }
 
-void tst_frmMain::realPartFollowsEachCheck_data()
+void tst_frmMain::realPartBesideTheRows_data()
 {
-    addColumns<QStringList, QString, QStringList>({"lines", "message", "shown"});
+    // marked: each row's mark and the part's value; strip: name, basis, what told the core.
+    addColumns<QStringList, QStringList, QStringList, QStringList>(
+        {"lines", "messages", "marked", "strip"});
 
+    const QStringList later{kExample2, kExample3};
+    const QString declined =
+        QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk");
+    const QStringList noStepping = list({"Failed trying to retrieve stepping",
+                                         "Error: Unable to read correct value in textbox two."});
     // clang-format off
-    QTest::newRow("tables and part agree") << QStringList{kExample1, kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2500+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2), read from its part number"});
-    // The marking tables have no clock for a 2600+ Barton; the part runs at 1917 MHz.
-    QTest::newRow("tables without a clock") << QStringList{QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, 512 KB L2), read from its part number", "Working frequency: the marking tables say Unsupported Chip, this part runs at 1917 MHz", "Multiplier: the marking tables say Unsupported Chip, this part's is 11.5"});
-    // Line 1 does not tell Thoroughbred A from B; the stepping's last letter does, for both.
-    QTest::newRow("two cores, narrowed by the stepping") << QStringList{QStringLiteral("AXDA2200DKV3C"), kExample2, kExample3} << QString() << list({"Real part: AMD Athlon XP 2200+ (Thoroughbred B, 1800 MHz, 266 MHz bus, 13.5x, 256 KB L2), a known part"});
-    // The tables decline an Athlon MP with a message; the real part comes after it.
-    QTest::newRow("declined by the tables") << QStringList{QStringLiteral("AMP2000DMS3C"), QString(), QString()} << "Chip 'AMD Athlon MP' is currently unsupported by Tallisk" << list({"Real part: AMD Athlon MP 2000+ (Palomino, 1667 MHz, 266 MHz bus, 12.5x, 256 KB L2), a known part", "Core: the marking tables say nothing, this part is a Palomino", "Working frequency: the marking tables say nothing, this part runs at 1667 MHz", "Multiplier: the marking tables say nothing, this part's is 12.5", "FSB Frequency: the marking tables say nothing, this part's bus is 266 MHz", "L2 Cache: the marking tables say nothing, this part has 256 KB"});
-    QTest::newRow("not known") << QStringList{QStringLiteral("XYZ123"), QString(), QString()} << "Error! CPU Identification String not found.. Aborting" << list({"Real part: not known"});
+    QTest::newRow("tables and part agree") << QStringList{kExample1} + later << QStringList()
+        << cells("=Barton | | =2500+ | =1833 | =OPGA | =1.65v | =85°C | =128KB | =512KB | =11.0 | =333MHz | | | | | |")
+        << list({"AMD Athlon XP 2500+", "read from the letters of its part number", ""});
+    // The tables have no clock for a 2600+ Barton; the part runs at 1917 MHz.
+    QTest::newRow("tables without a clock") << list({"AXDA2600DKV4D"}) + later << QStringList()
+        << cells("=Barton | | =2600+ | ≠1917 | =OPGA | =1.65v | =85°C | =128KB | =512KB | ≠11.5 | =333MHz | | | | | |")
+        << list({"AMD Athlon XP 2600+", "read from the letters of its part number", ""});
+    // The tables read a Slot A label their own way: cache, voltage and package disagree.
+    QTest::newRow("tables wrong") << list({"K7600MTR51B", "", ""}) << QStringList()
+        << cells("≠Argon or Pluto | | | =600 | ≠Module | ≠1.60v | =70°C | =128KB | ≠512KB | ≠6.0 | ≠200MHz | | | | | |")
+        << list({"AMD Athlon 600 MHz", "read from the letters of its part number", ""});
+    // The tables decline an Athlon MP with a message; the part comes after it, on every row.
+    QTest::newRow("declined by the tables") << list({"AMP1800DMS3C", "", ""}) << QStringList{declined}
+        << cells("≠Palomino | | ≠1800+ | ≠1533 | ≠OPGA | ≠1.75v | ≠95°C | ≠128KB | ≠256KB | ≠11.5 | ≠266MHz | | | | | |")
+        << list({"AMD Athlon MP 1800+", "listed in 6 sources", ""});
+    // Line 1 does not tell Thoroughbred A from B; the stepping's last letter does, or would.
+    QTest::newRow("two cores, told apart") << list({"AXDA2200DKV3C"}) + later << QStringList()
+        << cells("=Thoroughbred B | | =2200+ | =1800 | =OPGA | =1.65v | =85°C | =128KB | =256KB | =13.5 | =266MHz | | | | | |")
+        << list({"AMD Athlon XP 2200+", "listed in 4 sources", "Thoroughbred B: stepping JIUHB ends in B"});
+    QTest::newRow("two cores, no line 3") << list({"AXDA2200DKV3C", "", ""}) << noStepping
+        << cells("=Thoroughbred A or Thoroughbred B | | =2200+ | ≠1800 | =OPGA | =1.65v | =85°C | =128KB | =256KB | ≠13.5 | =266MHz | | | | | |")
+        << list({"AMD Athlon XP 2200+", "listed in 4 sources", "type line 3 to tell Thoroughbred A from B"});
+    // The bus letter left off: the tables read what they can, the part is not known.
+    QTest::newRow("not known") << list({"AXDA2500DKV4"}) + later << QStringList()
+        << QStringList(17, QString()) << list({"Real part: not known", "", ""});
     // clang-format on
 }
 
-void tst_frmMain::realPartFollowsEachCheck()
+void tst_frmMain::realPartBesideTheRows()
 {
     QFETCH(QStringList, lines);
-    QFETCH(QString, message);
-    QFETCH(QStringList, shown);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, marked);
+    QFETCH(QStringList, strip);
     showWindow();
-    auto* area = child<QLabel>(QStringLiteral("lblIdentity"));
-    QVERIFY(area);
 
-    // A first Check leaves something to replace; while a message is up, the area is untouched.
+    // A first Check leaves a column behind; while a message of the next is up, none stands
+    // beside its blank rows.
     type(kExample1, kExample2, kExample3);
     clickCheck();
-    const QString before = area->text();
-    QStringList areaWhileMessageUp;
+    QList<QStringList> columnWhileMessageUp;
     MessageBoxes::reset();
     test::answerEveryBoxWithOk();
-    MessageBoxes::setObserver([&](const MessageBoxRecord&) { areaWhileMessageUp << area->text(); });
+    MessageBoxes::setObserver([&](const MessageBoxRecord&) { columnWhileMessageUp << column(); });
     type(lines[0], lines[1], lines[2]);
     clickCheck();
 
-    QStringList messages;
+    QStringList shown;
     for (const MessageBoxRecord& box : MessageBoxes::recorded())
-        messages << box.text;
-    QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(areaWhileMessageUp, message.isEmpty() ? QStringList() : QStringList{before});
-    QCOMPARE(area->text().split(u'\n'), shown);
+        shown << box.text;
+    QCOMPARE(shown, messages);
+    QCOMPARE(columnWhileMessageUp, QList<QStringList>(messages.size(), QStringList(17, QString())));
+    QCOMPARE(column(), marked);
+    QCOMPARE(
+        (QStringList{result(QStringLiteral("lblRealName")), result(QStringLiteral("lblRealBasis")),
+                     result(QStringLiteral("lblRealNarrowing"))}),
+        strip);
+    QCOMPARE(child<QWidget>(QStringLiteral("cmdSources"))->isVisible(), strip[1] != QString());
+
+    // The marks are a sign in a colour, and each marked row says both values in a sentence.
+    const std::optional<ResultReport>& report = m_window->report();
+    QVERIFY(report);
+    for (const RowComparison& row : report->rows) {
+        const QString suffix = QString::fromLatin1(fieldInfo(row.field).labelName).sliced(3);
+        auto* mark = child<QLabel>(QStringLiteral("lblMark") + suffix);
+        QCOMPARE(mark->toolTip(), ResultReport::sentence(row));
+        QCOMPARE(child<QLabel>(QStringLiteral("lblPart") + suffix)->toolTip(), mark->toolTip());
+        if (row.verdict == RowVerdict::Silent)
+            continue;
+        QVERIFY(mark->toolTip().contains(row.part));
+        QVERIFY(row.verdict == RowVerdict::TablesBlank || mark->toolTip().contains(row.tables));
+        const QColor colour = mark->palette().color(mark->foregroundRole());
+        QCOMPARE(colour.red() > colour.green(), row.disagrees());
+    }
 }
 
-void tst_frmMain::tablesNamingOneOfTwoCoresAgree()
+void tst_frmMain::sourcesListEachWithItsAddress()
 {
-    PartIdentity part;
-    part.name = QStringLiteral("AMD Athlon XP 2200+");
-    part.core = QStringLiteral("Thoroughbred A or Thoroughbred B");
-    part.basis = QString::fromLatin1(PartIdentity::kKnownPart);
-    DecodeRecord tables;
-    for (const char* core : {"Thoroughbred", "Thoroughbred B Low end", "Thoroughbred A"}) {
-        tables.setField(Field::Core, QString::fromLatin1(core));
-        QCOMPARE(IdentityArea::lines(tables, part).size(), 1);
+    type(QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3);
+    clickCheck();
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdSources")), Qt::LeftButton);
+
+    QCOMPARE(MessageBoxes::recorded().size(), 1);
+    const MessageBoxRecord box = MessageBoxes::recorded().first();
+    QCOMPARE(box.title, QStringLiteral("Sources"));
+    QCOMPARE(box.kind, BoxText::Links);
+    const QList<SourceLink>& sources = m_window->report()->sources;
+    QCOMPARE(sources.size(), m_window->report()->part->sources.size());
+    for (const SourceLink& source : sources) {
+        QVERIFY2(box.text.contains(source.title.toHtmlEscaped()), qPrintable(source.title));
+        if (source.address.startsWith(u"http"))
+            QVERIFY(box.text.contains(QStringLiteral("<a href=\"%1\">").arg(source.address)));
     }
-    tables.setField(Field::Core, QStringLiteral("Barton"));
-    QCOMPARE(IdentityArea::lines(tables, part).value(1),
-             QStringLiteral("Core: the marking tables say Barton, this part is a Thoroughbred A or "
-                            "Thoroughbred B"));
+}
+
+// The place for a line that is not known: a suggestion chosen is put into line 1 and checked.
+void tst_frmMain::suggestionIsCheckedWhenChosen()
+{
+    auto* area = child<RealPartArea>(QStringLiteral("fraRealPart"));
+    area->showWhyNotKnown(QStringLiteral("why"),
+                          list({"AXDA2600DKV4D", "AXDA2500DKV4D", "B", "C"}));
+    QVERIFY(child<QLabel>(QStringLiteral("lblRealReason"))->isVisibleTo(m_window.get()));
+    QVERIFY(!child<QLabel>(QStringLiteral("lblSuggestion3"))->text().contains(u'C'));
+
+    Q_EMIT child<QLabel>(QStringLiteral("lblSuggestion2"))->linkActivated(QStringLiteral("#1"));
+    QCOMPARE(m_window->line1(), QStringLiteral("AXDA2500DKV4D"));
+    QCOMPARE(result(QStringLiteral("lblRealName")), QStringLiteral("AMD Athlon XP 2500+"));
+    QVERIFY(!child<QLabel>(QStringLiteral("lblSuggestion1"))->isVisibleTo(m_window.get()));
+}
+
+void tst_frmMain::pasteSpreadsOverTheBoxes_data()
+{
+    addColumns<QString, QString, QStringList>({"box", "pasted", "boxes"});
+    // clang-format off
+    QTest::newRow("three lines") << "Text1" << "AXDA2500DKV4D\nABCDEFG18HIJ1234\nJIUHB0312XPMW\n" << QStringList{kExample1, kExample2, kExample3};
+    QTest::newRow("a row of a listing") << "Text1" << " AXDA2500DKV4D\tABCDEFG18HIJ1234 \t JIUHB0312XPMW" << QStringList{kExample1, kExample2, kExample3};
+    QTest::newRow("caption with blank lines, CR LF") << "Text1" << "\r\n  AXDA2500DKV4D \r\n\r\nABCDEFG18HIJ1234\r\n" << QStringList{kExample1, kExample2, QStringLiteral("old 3")};
+    QTest::newRow("into the second box") << "Text2" << "ABCDEFG18HIJ1234\nJIUHB0312XPMW" << QStringList{QStringLiteral("old 1"), kExample2, kExample3};
+    // Nothing pasted is lost from sight: what is left over stays in the last box.
+    QTest::newRow("more lines than boxes") << "Text3" << "JIUHB0312XPMW\nMALAYSIA\n" << list({"old 1", "old 2", "JIUHB0312XPMW MALAYSIA"});
+    QTest::newRow("one line typed as ever") << "Text1" << "AXDA 2500" << list({"AXDA 2500", "old 2", "old 3"});
+    // A paragraph break, as some programs copy a line; a lone surrogate is text like any other.
+    const QString halfPair = QString(QChar(0xd800)) + u'B';
+    QTest::newRow("paragraphs") << "Text1" << kExample1 + QChar::ParagraphSeparator + halfPair << QStringList{kExample1, halfPair, QStringLiteral("old 3")};
+    // clang-format on
+}
+
+void tst_frmMain::pasteSpreadsOverTheBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, pasted);
+    QFETCH(QStringList, boxes);
+    for (int i = 1; i <= 3; ++i)
+        child<QLineEdit>(QStringLiteral("Text%1").arg(i))->setText(QStringLiteral("old %1").arg(i));
+    auto* target = child<QLineEdit>(box);
+    target->selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keySequence(target, QKeySequence::Paste);
+
+    QCOMPARE((QStringList{m_window->line1(), m_window->line2(), m_window->line3()}), boxes);
+    QCOMPARE(results(), QStringList(17, QString())); // a paste checks nothing
+}
+
+void tst_frmMain::copyResultGivesTheWholeAnswer()
+{
+    showWindow();
+    auto* copy = child<QAction>(QStringLiteral("mnuCopyResult"));
+    QVERIFY(!copy->isEnabled()); // nothing to copy before the first Check
+    type(QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3);
+    clickCheck();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(child<QWidget>(QStringLiteral("Text1")), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+
+    QStringList expected = list({
+        "Line 1: AXDA2600DKV4D",
+        "Line 2: ABCDEFG18HIJ1234",
+        "Line 3: JIUHB0312XPMW",
+        "Model: AMD Athlon XP",
+        "Core: Barton",
+        "CPU Model: 10",
+        "Performance Rating: 2600+",
+        "Working frequency: Unsupported Chip",
+        "Package Type: OPGA",
+        "Operating Voltage: 1.65v",
+        "Operating Temperature: 85°C",
+        "L1 Cache: 128KB",
+        "L2 Cache: 512KB",
+        "Multiplier: Unsupported Chip",
+        "FSB Frequency: 333MHz",
+        "Stepping Code: JIUHB",
+        "Manufacture Year: 2003",
+        "Manufacture Week: Week 12",
+        "Production Batch: M",
+        "Batch Production Number: 1234",
+        "Downgraded from: N/A",
+        "Real part: AMD Athlon XP 2600+ (Barton, 1917 MHz, 333 MHz bus, 11.5x, 512 KB L2), read "
+        "from the letters of its part number",
+        "Working frequency: the marking tables say Unsupported Chip, but the real part says 1917.",
+        "Multiplier: the marking tables say Unsupported Chip, but the real part says 11.5.",
+    });
+    // Then every source of the answer, by its title and address.
+    for (const QString& citation : m_window->report()->part->sources)
+        expected << QStringLiteral("Source: ") + citation;
+    QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'), expected + QStringList{QString()});
+}
+
+void tst_frmMain::saveResultAsWritesAWebPage_data()
+{
+    // before: what is at the chosen path; answer: to "replace it?", if asked; kept: the path
+    // still holds what was there.
+    addColumns<QString, int, QStringList, bool>({"before", "answer", "boxes", "kept"});
+    // clang-format off
+    QTest::newRow("a new file") << "nothing" << 0 << QStringList() << false;
+    QTest::newRow("a file, replaced") << "file" << int(QMessageBox::Yes) << list({"%1 already exists.\nDo you want to replace it?"}) << false;
+    QTest::newRow("a file, kept") << "file" << int(QMessageBox::No) << list({"%1 already exists.\nDo you want to replace it?"}) << true;
+    QTest::newRow("a folder") << "folder" << 0 << list({"Could not write %1: it is a directory, not a regular file"}) << true;
+    QTest::newRow("cancelled") << "cancel" << 0 << QStringList() << false;
+    // clang-format on
+}
+
+void tst_frmMain::saveResultAsWritesAWebPage()
+{
+    QFETCH(QString, before);
+    QFETCH(int, answer);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.html"));
+    if (before == u"file")
+        QVERIFY(writeFile(path, "earlier"));
+    else if (before == u"folder")
+        QVERIFY(QDir().mkpath(path));
+
+    type(QStringLiteral("AXDA2600DKV4D"), kExample2, kExample3);
+    clickCheck();
+    if (answer != 0)
+        MessageBoxes::setNextAnswer(QMessageBox::StandardButton(answer));
+    MessageBoxes::setNextSaveChoice(before == u"cancel" ? std::nullopt
+                                                        : std::optional(SaveChoice{path, 0}));
+    child<QAction>(QStringLiteral("mnuSaveResultAs"))->trigger();
+
+    // Suggested: line 1 as the name, in the documents folder, as a web page.
+    QCOMPARE(MessageBoxes::recordedSaveDialogs().size(), 1);
+    const SaveDialogRecord dialog = MessageBoxes::recordedSaveDialogs().first();
+    QCOMPARE(QFileInfo(dialog.suggestedPath).fileName(), QStringLiteral("AXDA2600DKV4D.html"));
+    QCOMPARE(QFileInfo(dialog.suggestedPath).absolutePath(),
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(dialog.types, (QList<FileType>{{QStringLiteral("Web page"), QStringLiteral("html")}}));
+    QStringList shown;
+    for (const MessageBoxRecord& box : MessageBoxes::recorded())
+        shown << box.text;
+    for (QString& box : boxes)
+        box = box.arg(QDir::toNativeSeparators(path));
+    QCOMPARE(shown, boxes);
+
+    const QFileInfo saved(path);
+    if (before == u"folder" || before == u"cancel") {
+        QCOMPARE(saved.isDir(), before == u"folder");
+        QCOMPARE(saved.exists(), before == u"folder");
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    if (kept) {
+        QCOMPARE(bytes, QByteArray("earlier"));
+        return;
+    }
+    // The page read back: the whole result, marks and sources, as one UTF-8 document.
+    QCOMPARE(bytes, ResultPage::render(*m_window->report()));
+    const QString page = QString::fromUtf8(bytes);
+    QVERIFY(page.startsWith(u"<!DOCTYPE html>"));
+    QVERIFY(page.contains(u"<meta charset=\"utf-8\">"));
+    for (const char* shownOnPage :
+         {"<td>AXDA2600DKV4D</td>", "<td>Unsupported Chip</td>", "≠</td><td>1917</td>",
+          "<td>85°C</td>", "AMD Athlon XP 2600+<br>", "read from the letters of its part number",
+          "https://arsee88.blogspot.com/2010/06/amd-processors-opn-and-identification.html\">"})
+        QVERIFY2(page.contains(QString::fromUtf8(shownOnPage)), shownOnPage);
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()
@@ -846,12 +1093,31 @@ void tst_frmMain::aboutIsFreshModalAndCentredOnMain()
     QVERIFY(MessageBoxes::recorded().size() == 1); // the notice, nothing since
 }
 
-void tst_frmMain::reportBugHandsLinkToShellOpen()
+void tst_frmMain::reportBugEndsInAnAddress_data()
 {
+    // reached: the opener could be started; handled: it said a mail program took the link.
+    addColumns<bool, bool, QStringList>({"reached", "handled", "boxes"});
+    const QString address = QStringLiteral(
+        "No mail program took the bug report. Please write to this address, with this "
+        "subject:\n\n" TALLISK_BUG_ADDRESS "\nReporting a bug or error in Tallisk");
+    // clang-format off
+    QTest::newRow("a mail program took it") << true << true << QStringList();
+    QTest::newRow("nothing took it") << true << false << QStringList{address};
+    QTest::newRow("no opener") << false << false << QStringList{QStringLiteral("An unexpected error has occured!"), address};
+    // clang-format on
+}
+
+void tst_frmMain::reportBugEndsInAnAddress()
+{
+    QFETCH(bool, reached);
+    QFETCH(bool, handled);
+    QFETCH(QStringList, boxes);
     QStringList opened;
-    modMain::setShellLauncher([&](const QString& target) {
+    modMain::OpenReport later;
+    modMain::setShellLauncher([&](const QString& target, const modMain::OpenReport& report) {
         opened.append(target);
-        return true;
+        later = report;
+        return reached;
     });
     type(kExample1, kExample2, kExample3);
     clickCheck();
@@ -860,21 +1126,17 @@ void tst_frmMain::reportBugHandsLinkToShellOpen()
     child<QAction>(QStringLiteral("mnuReport"))->trigger();
     QCOMPARE(opened, QStringList{QStringLiteral("mailto:" TALLISK_BUG_ADDRESS
                                                 "?subject=Reporting a bug or error in Tallisk")});
-    QCOMPARE(modMain::bugReportLink(), opened.value(0));
-    QVERIFY(MessageBoxes::recorded().isEmpty());
+    QVERIFY(MessageBoxes::recorded().size() == (reached ? 0 : 2));
+    if (reached) // the opener's answer comes once it has finished
+        later(handled);
+
+    QStringList shown;
+    for (const MessageBoxRecord& box : MessageBoxes::recorded())
+        shown << box.text;
+    QCOMPARE(shown, boxes);
+    if (!boxes.isEmpty()) // the address can be selected and copied
+        QCOMPARE(MessageBoxes::recorded().last().kind, BoxText::Selectable);
     QVERIFY(snapshot() == before);
-}
-
-void tst_frmMain::reportBugFailureToLaunch()
-{
-    modMain::setShellLauncher([](const QString&) { return false; });
-    child<QAction>(QStringLiteral("mnuReport"))->trigger();
-
-    QCOMPARE(MessageBoxes::recorded().size(), 1);
-    const MessageBoxRecord box = MessageBoxes::recorded().first();
-    QCOMPARE(boxSeen(box),
-             (QStringList{QStringLiteral("Error"), QStringLiteral("Critical"), QStringLiteral("Ok"),
-                          QStringLiteral("An unexpected error has occured!")}));
 }
 
 void tst_frmMain::exitEndsWithoutPrompt_data()

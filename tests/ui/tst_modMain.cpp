@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace tallisk;
 
 // The shell opener as the desktop provides it, with a stand-in opener put first on PATH.
@@ -24,7 +26,8 @@ private Q_SLOTS:
 
     void bugLinkKeepsItsSpaces();
     void desktopOpenerGetsTheLinkAsItsOnlyArgument();
-    void openerThatFailsIsNotReported();
+    void openerSaysWhetherAProgramTookTheLink_data();
+    void openerSaysWhetherAProgramTookTheLink();
     void missingOpenerIsAFailure();
 
 private:
@@ -88,19 +91,35 @@ void tst_modMain::desktopOpenerGetsTheLinkAsItsOnlyArgument()
 {
     const QString record = installOpener(0);
     const QString link = modMain::bugReportLink();
-    QVERIFY(modMain::ShellOpen(link));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    std::optional<bool> handled;
+    QVERIFY(modMain::ShellOpen(link, [&handled](bool took) { handled = took; }));
+    QTRY_VERIFY_WITH_TIMEOUT(handled.has_value(), 10000);
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("1\n") + link + u'\n');
 }
 
-void tst_modMain::openerThatFailsIsNotReported()
+void tst_modMain::openerSaysWhetherAProgramTookTheLink_data()
 {
-    // No mail program for the link: the opener says so, and the program does not.
-    const QString record = installOpener(4);
-    QVERIFY(modMain::ShellOpen(modMain::bugReportLink()));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("handled");
+    // xdg-open's statuses: 0 done, 3 no tool for it, 4 the action failed (no mail program).
+    QTest::newRow("taken") << 0 << true;
+    QTest::newRow("no tool") << 3 << false;
+    QTest::newRow("nothing took it") << 4 << false;
+}
+
+void tst_modMain::openerSaysWhetherAProgramTookTheLink()
+{
+    QFETCH(int, status);
+    QFETCH(bool, handled);
+    installOpener(status);
+    std::optional<bool> reported;
+    QVERIFY(
+        modMain::ShellOpen(modMain::bugReportLink(), [&reported](bool took) { reported = took; }));
+    QTRY_VERIFY_WITH_TIMEOUT(reported.has_value(), 10000);
+    QCOMPARE(*reported, handled);
+    // The module itself shows nothing: what to tell the user is the caller's.
     QVERIFY(MessageBoxes::recorded().isEmpty());
 }
 

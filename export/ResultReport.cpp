@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ResultReport.h"
+
+#include "PartIdentifier.h"
+#include "PartTable.h"
+#include "SourceList.h"
+
+#include <QStringList>
+
+namespace tallisk {
+
+namespace {
+
+QString caption(Field field)
+{
+    return QCoreApplication::translate(kFieldTableContext, fieldInfo(field).caption);
+}
+
+// A text as one line of plain text: a line break or another control typed into a box would
+// otherwise start an item of its own.
+QString oneLine(QString text)
+{
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
+// Two cores said the short way when they share their first words: "Thoroughbred A" and
+// "Thoroughbred B" give "Thoroughbred B" as "B".
+QString secondApart(const QString& first, const QString& second)
+{
+    const QStringList a = first.split(u' ');
+    const QStringList b = second.split(u' ');
+    qsizetype shared = 0;
+    while (shared + 1 < a.size() && shared + 1 < b.size() && a[shared] == b[shared])
+        ++shared;
+    return b.mid(shared).join(u' ');
+}
+
+} // namespace
+
+ResultReport ResultReport::of(const DecodeTarget& checked)
+{
+    ResultReport report;
+    report.lines = {checked.line1(), checked.line2(), checked.line3()};
+    report.modelName = checked.modelName();
+    report.fields = checked.fieldTexts();
+    const QString stepping = checked.field(Field::Stepping);
+    report.part = PartIdentifier::identify(checked.line1(), stepping);
+    if (!report.part) {
+        report.partName = tr("Real part: not known");
+        return report;
+    }
+
+    const PartIdentity& part = *report.part;
+    report.rows = PartComparison::rows(checked, part);
+    report.partName = part.name;
+
+    if (part.basis == QLatin1StringView(PartIdentity::kKnownPart)) {
+        // The sources of the part's own row, not those the core's facts add.
+        const std::optional<PartIdentity> row = PartTable::instance().identify(part.part);
+        const qsizetype count = (row ? row->sources : part.sources).size();
+        report.basis =
+            count == 1 ? tr("listed in 1 source") : tr("listed in %1 sources").arg(count);
+    } else {
+        report.basis = tr("read from the letters of its part number");
+    }
+
+    // Where line 1 leaves two cores, whether the stepping code told them apart, and if not,
+    // whether one would: identification itself says, asked without and with a revision letter.
+    const std::optional<PartIdentity> wide = PartIdentifier::identify(checked.line1());
+    const QStringList cores = wide ? wide->core.split(QStringLiteral(" or ")) : QStringList();
+    if (cores.size() == 2) {
+        const std::optional<PartIdentity> probe =
+            PartIdentifier::identify(checked.line1(), QStringLiteral("A"));
+        if (part.core != wide->core) {
+            report.narrowing =
+                tr("%1: stepping %2 ends in %3").arg(part.core, stepping, stepping.right(1));
+        } else if (probe && probe->core != wide->core) {
+            const QString apart = secondApart(cores[0], cores[1]);
+            if (!stepping.isEmpty())
+                report.narrowing =
+                    tr("stepping %1 does not tell %2 from %3").arg(stepping, cores[0], apart);
+            else if (checked.line3().trimmed().isEmpty())
+                report.narrowing = tr("type line 3 to tell %1 from %2").arg(cores[0], apart);
+            else
+                report.narrowing = tr("the marking tables read no stepping code to tell %1 from %2")
+                                       .arg(cores[0], apart);
+        }
+    }
+
+    for (const QString& citation : part.sources) {
+        const std::optional<SourceList::Source> source = SourceList::instance().cited(citation);
+        report.sources << (source ? SourceLink{source->title, source->address}
+                                  : SourceLink{citation, QString()});
+    }
+    return report;
+}
+
+QString ResultReport::tablesHeading()
+{
+    return tr("Marking tables");
+}
+
+QString ResultReport::partHeading()
+{
+    return tr("Real part");
+}
+
+QString ResultReport::mark(RowVerdict verdict)
+{
+    switch (verdict) {
+    case RowVerdict::Agrees:
+        return QStringLiteral("=");
+    case RowVerdict::Differs:
+    case RowVerdict::TablesBlank:
+        return QStringLiteral("\u2260");
+    case RowVerdict::Silent:
+        break;
+    }
+    return {};
+}
+
+QList<RowComparison> ResultReport::disagreements() const
+{
+    QList<RowComparison> found = rows;
+    found.removeIf([](const RowComparison& row) { return !row.disagrees(); });
+    return found;
+}
+
+QString ResultReport::sentence(const RowComparison& row)
+{
+    switch (row.verdict) {
+    case RowVerdict::Agrees:
+        return tr("%1: the marking tables say %2, and the real part agrees: %3.")
+            .arg(caption(row.field), row.tables, row.part);
+    case RowVerdict::Differs:
+        return tr("%1: the marking tables say %2, but the real part says %3.")
+            .arg(caption(row.field), row.tables, row.part);
+    case RowVerdict::TablesBlank:
+        return tr("%1: the marking tables say nothing, but the real part says %2.")
+            .arg(caption(row.field), row.part);
+    case RowVerdict::Silent:
+        break;
+    }
+    return {};
+}
+
+QString ResultReport::plainText() const
+{
+    QStringList text;
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i)
+        text << tr("Line %1: %2").arg(i + 1).arg(oneLine(lines[std::size_t(i)]));
+    text << tr("Model: %1").arg(oneLine(modelName));
+    for (const FieldInfo& info : fieldTable())
+        text << caption(info.field) + QStringLiteral(": ") +
+                    oneLine(fields[fieldIndex(info.field)]);
+
+    if (!part) {
+        text << partName;
+    } else {
+        text << tr("Real part: %1, %2").arg(part->summary(), basis);
+        if (!narrowing.isEmpty())
+            text << narrowing;
+        for (const RowComparison& row : disagreements())
+            text << oneLine(sentence(row));
+        for (const SourceLink& source : sources) {
+            text << (source.address.isEmpty()
+                         ? tr("Source: %1").arg(source.title)
+                         : tr("Source: %1, %2").arg(source.title, source.address));
+        }
+    }
+    return text.join(u'\n') + u'\n';
+}
+
+} // namespace tallisk

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Tallisk developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "DecodeTarget.h"
+#include "PartComparison.h"
+#include "PartIdentity.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace tallisk {
+
+// One public source of a real part's answer, for a reader: its title, and where to find it
+// (empty when the source has no address of its own).
+struct SourceLink
+{
+    QString title;
+    QString address;
+    friend bool operator==(const SourceLink&, const SourceLink&) = default;
+};
+
+// Everything one "Check" shows, as one value: the three lines, the marking tables' result, the
+// real part of line 1 beside it and how each row stands against it. The window shows it, Copy
+// Result writes it as plain text and Save Result As as a web page (ResultPage), so the three
+// always say the same.
+class ResultReport
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultReport)
+
+public:
+    // The result as `checked` holds it after a pass, and the real part of its line 1, narrowed
+    // by the stepping code that pass decoded.
+    static ResultReport of(const DecodeTarget& checked);
+
+    std::array<QString, 3> lines;
+    QString modelName;
+    FieldTexts fields;
+    std::optional<PartIdentity> part;
+    QList<RowComparison> rows; // every row in field order when the part is known, else none
+
+    // What the window's strip says of the part, in words a collector reads: its name, or that
+    // it is not known;
+    QString partName;
+    // what the answer rests on ("listed in 5 sources", "read from the letters of its part
+    // number"); empty when not known;
+    QString basis;
+    // what told two possible cores apart ("Thoroughbred B: stepping JIUHB ends in B"), or what
+    // would; empty when the part number decides the core or nothing could;
+    QString narrowing;
+    // every source of the answer.
+    QList<SourceLink> sources;
+
+    // The headings of the two columns of values, over the marking tables' result and over
+    // the real part's.
+    static QString tablesHeading();
+    static QString partHeading();
+
+    // The sign a row is marked with, more than a colour: "≠" where the tables say otherwise
+    // than the part or nothing, "=" where they agree, nothing where the part is silent.
+    static QString mark(RowVerdict verdict);
+
+    // The rows that a reader should look at twice, in field order.
+    QList<RowComparison> disagreements() const;
+
+    // One sentence with both values of a row ("Working frequency: the marking tables say
+    // Unsupported Chip, but the real part says 1917."); empty for a row the part is silent on.
+    static QString sentence(const RowComparison& row);
+
+    // The whole result as plain text, one item a line (LF between lines): the lines, the model
+    // name, the seventeen rows as "Caption: value", the real part with its basis, what narrowed
+    // its core, the disagreements and the sources with their addresses.
+    QString plainText() const;
+};
+
+} // namespace tallisk
