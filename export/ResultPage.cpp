@@ -88,9 +88,13 @@ QByteArray ResultPage::render(const ResultReport& report)
 
     html += QStringLiteral("<h2>%1</h2>\n<p>%2")
                 .arg(escaped(ResultReport::partHeading()), escaped(report.partName));
-    for (const QString& said : {report.basis, report.narrowing}) {
-        if (!said.isEmpty())
-            html += QStringLiteral("<br>\n") + escaped(said);
+    QStringList said{report.basis, report.narrowing};
+    said << report.notRead << report.reason;
+    if (!report.suggestions.isEmpty())
+        said << tr("Closest part numbers: %1").arg(report.suggestions.join(QStringLiteral(", ")));
+    for (const QString& line : said) {
+        if (!line.isEmpty())
+            html += QStringLiteral("<br>\n") + escaped(line);
     }
     html += QStringLiteral("</p>\n");
     if (!report.sources.isEmpty()) {

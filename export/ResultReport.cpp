@@ -53,6 +53,9 @@ ResultReport ResultReport::of(const DecodeTarget& checked)
     report.part = PartIdentifier::identify(checked.line1(), stepping);
     if (!report.part) {
         report.partName = tr("Real part: not known");
+        const PartIdentifier::Explanation why = PartIdentifier::explain(checked.line1());
+        report.reason = why.reason;
+        report.suggestions = why.suggestions;
         return report;
     }
 
@@ -93,6 +96,8 @@ ResultReport ResultReport::of(const DecodeTarget& checked)
         }
     }
 
+    for (const UnreadLetter& letter : part.unread)
+        report.notRead << letter.text();
     for (const QString& citation : part.sources) {
         const std::optional<SourceList::Source> source = SourceList::instance().cited(citation);
         report.sources << (source ? SourceLink{source->title, source->address}
@@ -162,10 +167,15 @@ QString ResultReport::plainText() const
 
     if (!part) {
         text << partName;
+        if (!reason.isEmpty())
+            text << oneLine(reason);
+        if (!suggestions.isEmpty())
+            text << tr("Closest part numbers: %1").arg(suggestions.join(QStringLiteral(", ")));
     } else {
         text << tr("Real part: %1, %2").arg(part->summary(), basis);
         if (!narrowing.isEmpty())
             text << narrowing;
+        text << notRead;
         for (const RowComparison& row : disagreements())
             text << oneLine(sentence(row));
         for (const SourceLink& source : sources) {

@@ -52,8 +52,15 @@ public:
     // what told two possible cores apart ("Thoroughbred B: stepping JIUHB ends in B"), or what
     // would; empty when the part number decides the core or nothing could;
     QString narrowing;
-    // every source of the answer.
+    // every source of the answer;
     QList<SourceLink> sources;
+    // for a part whose letters were not all read, which were not ("the bus letter Z was not
+    // read"): the facts they decide are left out;
+    QStringList notRead;
+    // for a line that is not known, why, in the reader's words, and the closest part numbers
+    // to try instead, best first.
+    QString reason;
+    QStringList suggestions;
 
     // The headings of the two columns of values, over the marking tables' result and over
     // the real part's.
@@ -73,7 +80,8 @@ public:
 
     // The whole result as plain text, one item a line (LF between lines): the lines, the model
     // name, the seventeen rows as "Caption: value", the real part with its basis, what narrowed
-    // its core, the disagreements and the sources with their addresses.
+    // its core, the letters not read, the disagreements and the sources with their addresses;
+    // or that it is not known, why, and the closest part numbers.
     QString plainText() const;
 };
 

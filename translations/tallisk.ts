@@ -525,6 +525,10 @@ tallisk-decode --help).
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Closest part numbers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Sources</source>
         <translation type="unfinished"></translation>
     </message>
@@ -593,6 +597,10 @@ tallisk-decode --help).
     </message>
     <message>
         <source>Model: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closest part numbers: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -29,11 +29,14 @@ constexpr int kNameTop = 4440;
 constexpr int kBasisTop = 4680;
 constexpr int kNarrowingTop = 4920;
 constexpr int kTwoLines = 480;
-constexpr int kSourcesTop = 5520;
+constexpr int kNotReadTop = 5400;
+constexpr int kSourcesTop = 5700;
 constexpr int kSourcesWidth = 855;
-// For a line that is not known, in place of the basis and what follows it.
+// For a line that is not known, in place of the basis and what follows it: the reader's
+// reason in up to three lines, then one line for each suggestion.
 constexpr int kReasonTop = 4680;
-constexpr int kSuggestionsTop = 5160;
+constexpr int kThreeLines = 720;
+constexpr int kSuggestionsTop = 5400;
 
 // Dark enough to read on the white ground (contrast above 4.5:1) and apart from each other
 // by more than their colour: each comes with its own sign.
@@ -102,8 +105,10 @@ RealPartArea::RealPartArea(QWidget* parent) : QGroupBox(ResultReport::partHeadin
                              twipsRect(kStripLeft, kNarrowingTop, kStripWidth, kTwoLines));
     m_narrowing->setWordWrap(true);
 
+    m_notRead = stripLabel(this, "lblRealNotRead",
+                           twipsRect(kStripLeft, kNotReadTop, kStripWidth, kRowHeight));
     m_reason = stripLabel(this, "lblRealReason",
-                          twipsRect(kStripLeft, kReasonTop, kStripWidth, kTwoLines));
+                          twipsRect(kStripLeft, kReasonTop, kStripWidth, kThreeLines));
     m_reason->setWordWrap(true);
     for (int i = 0; i < kMostSuggestions; ++i) {
         auto* link = new QLabel(this);
@@ -142,7 +147,7 @@ void RealPartArea::clear()
             label->setToolTip(QString());
         }
     }
-    for (QLabel* label : {m_name, m_basis, m_narrowing})
+    for (QLabel* label : {m_name, m_basis, m_narrowing, m_notRead})
         label->clear();
     showWhyNotKnown(QString(), QStringList());
     m_sources->hide();
@@ -163,7 +168,9 @@ void RealPartArea::fill(const ResultReport& report)
     m_name->setText(report.partName);
     m_basis->setText(report.basis);
     m_narrowing->setText(report.narrowing);
+    m_notRead->setText(report.notRead.join(u'\n'));
     m_sources->setVisible(!report.sources.isEmpty());
+    showWhyNotKnown(report.reason, report.suggestions);
 }
 
 void RealPartArea::showWhyNotKnown(const QString& reason, const QStringList& suggestions)

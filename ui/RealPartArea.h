@@ -41,10 +41,6 @@ public:
     // Empties the column and the strip, as at start.
     void clear();
 
-    // For a line that is not known: why, and up to three part numbers to try instead, each a
-    // link that asks for it to be checked (suggestionChosen).
-    void showWhyNotKnown(const QString& reason, const QStringList& suggestions);
-
     // The controls that paint a ground of their own and follow the theme's colours.
     QList<QWidget*> themed() const;
 
@@ -56,11 +52,16 @@ Q_SIGNALS:
     void suggestionChosen(const QString& partNumber);
 
 private:
+    // For a line that is not known: why, and up to three part numbers to try instead, each a
+    // link that asks for it to be checked (suggestionChosen).
+    void showWhyNotKnown(const QString& reason, const QStringList& suggestions);
+
     std::array<QLabel*, kFieldCount> m_marks{};
     std::array<QLabel*, kFieldCount> m_values{};
     QLabel* m_name = nullptr;
     QLabel* m_basis = nullptr;
     QLabel* m_narrowing = nullptr;
+    QLabel* m_notRead = nullptr;
     QLabel* m_reason = nullptr;
     std::array<QLabel*, kMostSuggestions> m_suggestionLinks{};
     QStringList m_suggestions;

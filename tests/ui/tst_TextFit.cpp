@@ -511,7 +511,10 @@ QHash<QString, QStringList> tst_TextFit::realPartTexts() const
 {
     QStringList lines{QStringLiteral("AXDA2600DKV4D"), QStringLiteral("AXDA2200DUT3C"),
                       QStringLiteral("AMSN2400DKT3C"), QStringLiteral("K7600MTR51B A"),
-                      QStringLiteral("XYZ")};
+                      QStringLiteral("XYZ"),
+                      // The reader's longest reasons, and a letter it did not read.
+                      QStringLiteral("D1200AMT3B"), QStringLiteral("AXDA3300DKV4Z"),
+                      QStringLiteral("D800AUT18"), QStringLiteral("AXDA2800DKV4Z")};
     for (const PartIdentity& row : PartTable::instance().rows())
         lines << row.part;
     const QList<std::pair<QString, QString>> later{
@@ -531,14 +534,20 @@ QHash<QString, QStringList> tst_TextFit::realPartTexts() const
             texts[QStringLiteral("lblRealName")].insert(report.partName);
             texts[QStringLiteral("lblRealBasis")].insert(report.basis);
             texts[QStringLiteral("lblRealNarrowing")].insert(report.narrowing);
+            texts[QStringLiteral("lblRealNotRead")].insert(report.notRead.join(u'\n'));
+            texts[QStringLiteral("lblRealReason")].insert(report.reason);
         }
     }
     // The walk reached the strip's longest texts.
     for (const char* said :
          {"type line 3 to tell Thoroughbred A from B",
-          "stepping JIUHC does not tell Thoroughbred A from B", "Real part: not known"}) {
+          "stepping JIUHC does not tell Thoroughbred A from B", "Real part: not known",
+          "the bus letter Z was not read",
+          "In the rating table, model 1200 is Morgan, but the letters of this D\u2026 part number "
+          "leave Spitfire, and the L2 letter 3 was not read."}) {
         const auto& found =
-            texts[QStringLiteral("lblRealNarrowing")] + texts[QStringLiteral("lblRealName")];
+            texts[QStringLiteral("lblRealNarrowing")] + texts[QStringLiteral("lblRealName")] +
+            texts[QStringLiteral("lblRealNotRead")] + texts[QStringLiteral("lblRealReason")];
         if (!found.contains(QString::fromUtf8(said)))
             qFatal("the walk missed \"%s\"", said);
     }

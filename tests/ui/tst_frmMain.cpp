@@ -758,19 +758,28 @@ void tst_frmMain::sourcesListEachWithItsAddress()
     }
 }
 
-// The place for a line that is not known: a suggestion chosen is put into line 1 and checked.
+// A line that is not known says why and offers the closest part numbers, at most three; one
+// chosen is put into line 1 and checked.
 void tst_frmMain::suggestionIsCheckedWhenChosen()
 {
-    auto* area = child<RealPartArea>(QStringLiteral("fraRealPart"));
-    area->showWhyNotKnown(QStringLiteral("why"),
-                          list({"AXDA2600DKV4D", "AXDA2500DKV4D", "B", "C"}));
+    type(QStringLiteral("AXDA2500DKV4"), kExample2, kExample3);
+    clickCheck();
+    const ResultReport& report = *m_window->report();
+    QVERIFY(report.suggestions.size() > 3);
+    QCOMPARE(report.suggestions.first(), QStringLiteral("AXDA2500DKV4D"));
+    QCOMPARE(result(QStringLiteral("lblRealReason")), report.reason);
     QVERIFY(child<QLabel>(QStringLiteral("lblRealReason"))->isVisibleTo(m_window.get()));
-    QVERIFY(!child<QLabel>(QStringLiteral("lblSuggestion3"))->text().contains(u'C'));
+    QVERIFY(child<QLabel>(QStringLiteral("lblSuggestion3"))->isVisibleTo(m_window.get()));
+    QVERIFY(
+        child<QLabel>(QStringLiteral("lblSuggestion3"))->text().contains(report.suggestions[2]));
+    QVERIFY(m_window->report()->plainText().contains(
+        QStringLiteral("Closest part numbers: AXDA2500DKV4D, ")));
 
-    Q_EMIT child<QLabel>(QStringLiteral("lblSuggestion2"))->linkActivated(QStringLiteral("#1"));
+    Q_EMIT child<QLabel>(QStringLiteral("lblSuggestion1"))->linkActivated(QStringLiteral("#0"));
     QCOMPARE(m_window->line1(), QStringLiteral("AXDA2500DKV4D"));
     QCOMPARE(result(QStringLiteral("lblRealName")), QStringLiteral("AMD Athlon XP 2500+"));
     QVERIFY(!child<QLabel>(QStringLiteral("lblSuggestion1"))->isVisibleTo(m_window.get()));
+    QVERIFY(!child<QLabel>(QStringLiteral("lblRealReason"))->isVisibleTo(m_window.get()));
 }
 
 void tst_frmMain::pasteSpreadsOverTheBoxes_data()
