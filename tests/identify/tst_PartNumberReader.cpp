@@ -203,6 +203,8 @@ void tst_PartNumberReader::readsEachLayout_data()
     // Slot A: the clock decides between the cores as far as the sources agree.
     row("K7600MTR51B A", "AMD Athlon 600 MHz", "Argon or Pluto", 600, 200, 6.0, 512, 1.6, 70, "Module", "Slot A");
     row("K7500MTR51B", "AMD Athlon 500 MHz", "Argon", 500, 200, 5.0, 512, 1.6, 70, "Module", "Slot A");
+    // A revision letter other than A, as one source names the part.
+    row("K7500MTR51B C", "AMD Athlon 500 MHz", "Argon", 500, 200, 5.0, 512, 1.6, 70, "Module", "Slot A");
     row("K7100MNR53B A", "AMD Athlon 1 GHz", "Orion", 1000, 200, 10.0, 512, 1.8, 70, "Module", "Slot A");
     // Sources put 900 MHz under Pluto and under Orion: both stay.
     row("K7900MNR53B A", "AMD Athlon 900 MHz", "Pluto or Orion", 900, 200, 9.0, 512, 1.8, 70, "Module", "Slot A");
@@ -236,6 +238,7 @@ void tst_PartNumberReader::readsEachLayout_data()
     row("AHM1000AVS3B", "AMD Mobile Athlon 4 1 GHz", "Palomino", 1000, 200, 10.0, 256, 0, 95, "sCPGA", "Socket A");
     row("AXMD2600GJQ4D", "AMD Athlon XP-M 2600+", "Barton", 1833, 333, 11.0, 512, 1.35, 0, "OPGA-563", "Socket 563");
     row("AXMS2100GXS4B", "AMD Athlon XP-M 2100+", "Barton", 1600, 200, 16.0, 512, 1.25, 95, "OPGA-563", "Socket 563");
+    row("AXML1200GTS3B", "AMD Athlon XP-M 1200+", "Thoroughbred A or Thoroughbred B", 1000, 200, 10.0, 256, 1.2, 95, "OPGA-563", "Socket 563");
     row("AXMH2400FQQ4C", "AMD Athlon XP-M 2400+", "Barton", 1800, 266, 13.5, 512, 1.45, 0, "OPGA", "Socket A");
     // clang-format on
 }
@@ -356,7 +359,7 @@ void tst_PartNumberReader::readsWithOneLetterNotRead_data()
     // clang-format off
     // Deciding nothing but themselves: every other fact stands.
     row("AXDA2800DXV4D", "voltage X", "AMD Athlon XP 2800+", "Barton", 2083, 333, 12.5, 512, "Socket A");
-    row("K7700MTR51B C", "revision C", "AMD Athlon 700 MHz", "Argon or Pluto", 700, 200, 7.0, 512, "Slot A");
+    row("K7700MTR51B X", "revision X", "AMD Athlon 700 MHz", "Argon or Pluto", 700, 200, 7.0, 512, "Slot A");
     // The bus picks the rating row: no bus, clock or multiplier; the L2 letter still says Barton.
     row("AXDA2800DKV4Z", "bus Z", "AMD Athlon XP 2800+", "Barton", 0, 0, 0, 512, "Socket A");
     // The L2 letter also narrows the core: three remain, so no core is named.
