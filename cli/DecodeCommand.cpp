@@ -10,6 +10,8 @@
 #include "Identification.h"
 #include "JsonResultWriter.h"
 #include "LineReader.h"
+#include "ResultReport.h"
+#include "SourceList.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 
@@ -41,8 +43,10 @@ enum class Option
     Json,
     Csv,
     Identify,
+    Suggest,
     Html,
     Batch,
+    Sources,
     Help,
     Version,
 };
@@ -72,9 +76,15 @@ constexpr OptionInfo kOptions[] = {
     {Option::Identify, nullptr, "--identify", nullptr, 0,
      QT_TRANSLATE_NOOP("DecodeCommand",
                        "Also names the real part that line 1 is the part number of: a part that "
-                       "a public source names, or one read from the part number's layout; "
-                       "\"not known\" otherwise, with the closest known part numbers on "
+                       "a public source names, or one read from the part number's layout, and "
+                       "the rows where the marking tables disagree with it; \"not known\" "
+                       "otherwise, with the reason, and the closest known part numbers on "
                        "standard error as hints.")},
+    {Option::Suggest, nullptr, "--suggest", nullptr, 0,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "With --batch and --identify, also finds the closest known part numbers "
+                       "for each line that is not known, which takes much longer; without it "
+                       "their suggestions are null. A single decode always finds them.")},
     {Option::Html, nullptr, "--html", "FILE", 0,
      QT_TRANSLATE_NOOP("DecodeCommand",
                        "Also writes the result as the HTML table the window exports. FILE is "
@@ -87,6 +97,11 @@ constexpr OptionInfo kOptions[] = {
                        "--csv one row. Empty lines, lines that start with # and a first line "
                        "line1<TAB>line2<TAB>line3 are skipped; a line longer than %1 bytes "
                        "gives an error record.")},
+    {Option::Sources, nullptr, "--sources", nullptr, 0,
+     QT_TRANSLATE_NOOP("DecodeCommand",
+                       "Lists every public source that identification cites, once: its id, "
+                       "title and address, as text, or with --json one JSON object per line, or "
+                       "with --csv one row each. A batch's records cite their sources by id.")},
     {Option::Help, "-h", "--help", nullptr, 0,
      QT_TRANSLATE_NOOP("DecodeCommand", "Shows this help and exits.")},
     {Option::Version, "-v", "--version", nullptr, 0,
@@ -224,7 +239,10 @@ QString helpText()
                   synopsisIndent);
     appendWrapped(text, QString(usage.size(), u' ') + program,
                   {QStringLiteral("--batch FILE"), QStringLiteral("[--json | --csv]"),
-                   QStringLiteral("[--identify]")},
+                   QStringLiteral("[--identify [--suggest]]")},
+                  synopsisIndent);
+    appendWrapped(text, QString(usage.size(), u' ') + program,
+                  {QStringLiteral("--sources"), QStringLiteral("[--json | --csv]")},
                   synopsisIndent);
     text += u'\n';
     appendWrapped(text, QString(),
@@ -271,11 +289,14 @@ QString helpText()
     return text;
 }
 
-std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bool identify)
+// A single decode cites its sources whole; a batch cites them by id, which --sources lists
+// once, rather than repeat the same titles and addresses on every record.
+std::unique_ptr<ResultWriter> resultWriter(bool csv, JsonWriter::Style style, bool identify,
+                                           Citations citations)
 {
     if (csv)
-        return std::make_unique<CsvResultWriter>(identify);
-    return std::make_unique<JsonResultWriter>(style);
+        return std::make_unique<CsvResultWriter>(identify, citations);
+    return std::make_unique<JsonResultWriter>(style, citations);
 }
 
 QString tooManyFields(qsizetype count)
@@ -355,22 +376,31 @@ QJsonObject DecodeCommand::resultJson(const DecodeRecord& record, PassOutcome ou
     };
 }
 
-void DecodeCommand::addIdentity(QJsonObject& result, const DecodeRecord& record)
+void DecodeCommand::addIdentity(QJsonObject& result, const Identification& identification,
+                                Citations citations)
 {
-    addIdentity(result, Identification::of(record));
-}
-
-void DecodeCommand::addIdentity(QJsonObject& result, const Identification& identification)
-{
-    result.insert(QStringLiteral("identity"), identification.known()
-                                                  ? QJsonValue(identification.identity())
-                                                  : QJsonValue(QJsonValue::Null));
+    const std::optional<PartIdentity>& part = identification.part;
+    result.insert(QStringLiteral("identity"),
+                  part ? QJsonValue(part->toJson(citations)) : QJsonValue(QJsonValue::Null));
     result.insert(QStringLiteral("suggestions"),
-                  QJsonArray::fromStringList(identification.suggestions()));
-    result.insert(QStringLiteral("reason"), identification.reason().isEmpty()
+                  identification.suggestions
+                      ? QJsonValue(QJsonArray::fromStringList(*identification.suggestions))
+                      : QJsonValue(QJsonValue::Null));
+    result.insert(QStringLiteral("reason"), identification.reason.isEmpty()
                                                 ? QJsonValue(QJsonValue::Null)
-                                                : QJsonValue(identification.reason()));
-    result.insert(QStringLiteral("unread"), identification.unreadJson());
+                                                : QJsonValue(identification.reason));
+    QJsonArray unread;
+    for (const UnreadLetter& letter : part ? part->unread : QList<UnreadLetter>())
+        unread.append(QJsonObject{{QStringLiteral("field"), partFieldKey(letter.field)},
+                                  {QStringLiteral("letter"), QString(letter.letter)}});
+    result.insert(QStringLiteral("unread"), unread);
+    QJsonArray disagreements;
+    for (const RowComparison& row : identification.disagreements)
+        disagreements.append(
+            QJsonObject{{QStringLiteral("field"), QLatin1StringView(fieldInfo(row.field).jsonKey)},
+                        {QStringLiteral("tables"), row.tables},
+                        {QStringLiteral("part"), row.part}});
+    result.insert(QStringLiteral("disagreements"), disagreements);
 }
 
 int DecodeCommand::run(const QStringList& arguments)
@@ -391,14 +421,31 @@ int DecodeCommand::run(const QStringList& arguments)
                               ? Format::Csv
                               : (commandLine.isSet(Option::Json) ? Format::Json : Format::Text);
     const bool identify = commandLine.isSet(Option::Identify);
+    if (commandLine.isSet(Option::Suggest) && !identify)
+        return usageError(tr("--suggest needs --identify"));
 
     const QStringList& lines = commandLine.lines;
+    if (commandLine.isSet(Option::Sources)) {
+        for (const Option other :
+             {Option::Identify, Option::Suggest, Option::Html, Option::Batch}) {
+            if (commandLine.isSet(other))
+                return usageError(tr("%1 cannot be used with --sources")
+                                      .arg(QLatin1StringView(kOptions[indexOf(other)].longName)));
+        }
+        if (!lines.isEmpty())
+            return usageError(tr("--sources takes no code lines"));
+        return runSources(format);
+    }
     if (commandLine.isSet(Option::Batch)) {
         if (!lines.isEmpty())
             return usageError(tr("--batch takes no code lines as arguments"));
         if (commandLine.isSet(Option::Html))
             return usageError(tr("--html cannot be used with --batch"));
-        return runBatch(commandLine.value(Option::Batch), format, identify);
+        const Identification::Suggestions suggestions = commandLine.isSet(Option::Suggest)
+                                                            ? Identification::Suggestions::Search
+                                                            : Identification::Suggestions::Skip;
+        return runBatch(commandLine.value(Option::Batch), format,
+                        identify ? std::optional(suggestions) : std::nullopt);
     }
     if (lines.isEmpty())
         return usageError(tr("missing LINE1"));
@@ -424,53 +471,96 @@ int DecodeCommand::runSingle(const QStringList& lines, Format format, bool ident
         }
     }
 
+    std::optional<Identification> identification;
+    if (identify)
+        identification = Identification::of(record);
     if (format == Format::Text) {
-        writeText(record, identify);
+        writeText(record, identification ? &*identification : nullptr);
     } else {
-        std::optional<Identification> identification;
-        if (identify)
-            identification = Identification::of(record);
-        const std::unique_ptr<ResultWriter> writer =
-            resultWriter(format == Format::Csv, JsonWriter::Style::Indented, identify);
+        const std::unique_ptr<ResultWriter> writer = resultWriter(
+            format == Format::Csv, JsonWriter::Style::Indented, identify, Citations::Whole);
         writer->writeStart(m_out->buffer());
-        writer->writeResult(m_out->buffer(),
-                            {record, outcome, identification ? &*identification : nullptr}, 0);
+        writer->writeResult(
+            m_out->buffer(),
+            {record, record.messages(), outcome, identification ? &*identification : nullptr}, 0);
     }
     return finish(outcome == PassOutcome::Completed ? EXIT_SUCCESS : EXIT_FAILURE);
 }
 
-void DecodeCommand::writeText(const DecodeRecord& record, bool identify)
+void DecodeCommand::writeText(const DecodeRecord& record, const Identification* identification)
 {
     QString text = record.modelName() + u'\n';
     for (const FieldInfo& info : fieldTable()) {
         text += QCoreApplication::translate(kFieldTableContext, info.caption) +
                 QStringLiteral(": ") + record.field(info.field) + u'\n';
     }
-    if (!identify) {
+    if (!identification) {
         writeOut(text);
         return;
     }
-    const Identification identification = Identification::of(record);
-    // The answer ends with what it rests on, then the letters it could not read; "not known"
-    // with why.
-    if (identification.known()) {
-        text +=
-            tr("Identified: %1 [%2]").arg(identification.summary(), identification.basis()) + u'\n';
-        for (const UnreadLetter& unread : identification.unread())
+    // The answer ends with what it rests on, then the letters it could not read and the rows
+    // the marking tables disagree with it on, as the window marks them; "not known" with why.
+    if (const std::optional<PartIdentity>& part = identification->part) {
+        text += tr("Identified: %1 [%2]").arg(part->summary(), part->basis) + u'\n';
+        for (const UnreadLetter& unread : part->unread)
             text += tr("Note: %1.").arg(unread.text()) + u'\n';
+        for (const RowComparison& row : identification->disagreements)
+            text += tr("Disagreement: %1").arg(ResultReport::sentence(row)) + u'\n';
     } else {
-        text += tr("Identified: not known") + u'\n' +
-                tr("Reason: %1").arg(identification.reason()) + u'\n';
+        text += tr("Identified: not known") + u'\n' + tr("Reason: %1").arg(identification->reason) +
+                u'\n';
     }
     writeOut(text);
     // Near misses are hints for the person at the terminal, kept out of the result.
-    if (!identification.suggestions().isEmpty())
+    const QStringList suggestions = identification->suggestions.value_or(QStringList());
+    if (!suggestions.isEmpty())
         writeErr(tr("%1: closest part numbers (not an identification): %2\n")
-                     .arg(QLatin1StringView(kProgram),
-                          identification.suggestions().join(QStringLiteral(", "))));
+                     .arg(QLatin1StringView(kProgram), suggestions.join(QStringLiteral(", "))));
 }
 
-int DecodeCommand::runBatch(const QString& source, Format format, bool identify)
+int DecodeCommand::runSources(Format format)
+{
+    const SourceList& sources = SourceList::instance();
+    QByteArray& out = m_out->buffer();
+    if (format == Format::Csv) {
+        out.append("id,title,address\r\n");
+        for (const QString& id : sources.ids()) {
+            const SourceList::Source source = *sources.source(id);
+            CsvResultWriter::appendCell(out, id);
+            for (const QString* cell : {&source.title, &source.address}) {
+                out.append(',');
+                CsvResultWriter::appendCell(out, *cell);
+            }
+            out.append("\r\n");
+        }
+    } else if (format == Format::Json) {
+        // One object a line, as a batch's records: keys in QJsonObject's order, no address null.
+        for (const QString& id : sources.ids()) {
+            const SourceList::Source source = *sources.source(id);
+            JsonWriter json(out);
+            json.beginObject();
+            json.key("address");
+            if (source.address.isEmpty())
+                json.null();
+            else
+                json.value(source.address);
+            json.key("id");
+            json.value(id);
+            json.key("title");
+            json.value(source.title);
+            json.endObject();
+            json.raw("\n");
+        }
+    } else {
+        // "id: citation", the citation as a single decode's sources give it.
+        for (const QString& id : sources.ids())
+            writeOut(tr("%1: %2").arg(id, sources.text(id)) + u'\n');
+    }
+    return finish(EXIT_SUCCESS);
+}
+
+int DecodeCommand::runBatch(const QString& source, Format format,
+                            std::optional<Identification::Suggestions> identify)
 {
     QFile file;
     QIODevice* input = &m_in;
@@ -485,8 +575,8 @@ int DecodeCommand::runBatch(const QString& source, Format format, bool identify)
         input = &file;
     }
 
-    const std::unique_ptr<ResultWriter> writer =
-        resultWriter(format == Format::Csv, JsonWriter::Style::Compact, identify);
+    const std::unique_ptr<ResultWriter> writer = resultWriter(
+        format == Format::Csv, JsonWriter::Style::Compact, identify.has_value(), Citations::Ids);
     QByteArray& out = m_out->buffer();
     writer->writeStart(out);
     LineReader reader(*input);
@@ -516,9 +606,11 @@ int DecodeCommand::runBatch(const QString& source, Format format, bool identify)
                 const PassOutcome outcome = runDecodePass(record);
                 std::optional<Identification> identification;
                 if (identify)
-                    identification = Identification::of(record);
-                writer->writeResult(
-                    out, {record, outcome, identification ? &*identification : nullptr}, number);
+                    identification = Identification::of(record, *identify);
+                writer->writeResult(out,
+                                    {record, record.messages(), outcome,
+                                     identification ? &*identification : nullptr},
+                                    number);
             }
             // Stop at the first lost block: there is no point decoding what cannot be written.
             if (!m_out->writeIfFull())

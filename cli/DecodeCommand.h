@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Identification.h"
+#include "PartIdentity.h"
+
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -14,7 +18,6 @@ namespace tallisk {
 
 class BufferedOutput;
 class DecodeRecord;
-class Identification;
 class ResultWriter;
 enum class PassOutcome;
 
@@ -47,12 +50,13 @@ public:
     // back: the reference that the command's own writer is checked against.
     static QJsonObject resultJson(const DecodeRecord& record, PassOutcome outcome);
 
-    // Adds what --identify adds to that form: `identity`, the part that line 1 names (null when
-    // the part table does not know it), and `suggestions`, the closest known part numbers for a
-    // line that is not known (hints only, never an identification).
-    static void addIdentity(QJsonObject& result, const DecodeRecord& record);
-    // The same from an identification already made.
-    static void addIdentity(QJsonObject& result, const Identification& identification);
+    // Adds what --identify adds to that form, from an identification already made: `identity`,
+    // the part that line 1 names (null when not known), its sources written as `citations`
+    // says; `disagreements`, the rows the marking tables disagree with it on; `reason`, why a
+    // line is not known; `suggestions`, the closest known part numbers for a line that is not
+    // known (hints only; null when not searched for); and `unread`, the letters not read.
+    static void addIdentity(QJsonObject& result, const Identification& identification,
+                            Citations citations = Citations::Whole);
 
 private:
     enum class Format
@@ -63,8 +67,11 @@ private:
     };
 
     int runSingle(const QStringList& lines, Format format, bool identify, const QString& htmlFile);
-    int runBatch(const QString& source, Format format, bool identify);
-    void writeText(const DecodeRecord& record, bool identify);
+    // `identify` holds whether suggestions are searched for; nothing without --identify.
+    int runBatch(const QString& source, Format format,
+                 std::optional<Identification::Suggestions> identify);
+    int runSources(Format format);
+    void writeText(const DecodeRecord& record, const Identification* identification);
     // Ends the run: flushes standard output and reports it if any of it was lost.
     int finish(int status);
     void writeOut(const QString& text);

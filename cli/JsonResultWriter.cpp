@@ -3,14 +3,15 @@
 #include "JsonResultWriter.h"
 
 #include "DecodePass.h"
-#include "DecodeRecord.h"
+#include "DecodeTarget.h"
 #include "FieldTable.h"
 #include "Identification.h"
-
-#include <QJsonValue>
+#include "IdentityKeys.h"
+#include "SourceList.h"
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace tallisk {
 
@@ -41,73 +42,135 @@ const std::array<KeyedField, kFieldCount>& fieldsByKey()
 
 } // namespace
 
-JsonResultWriter::JsonResultWriter(JsonWriter::Style style) : m_style(style) {}
+JsonResultWriter::JsonResultWriter(JsonWriter::Style style, Citations citations)
+    : m_style(style), m_citations(citations)
+{}
 
 void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, qint64 number)
 {
-    const DecodeRecord& record = result.record;
+    const DecodeTarget& checked = result.checked;
+    const Identification* identification = result.identification;
+    const PartIdentity* part =
+        identification && identification->part ? &*identification->part : nullptr;
     JsonWriter json(out, m_style);
     json.beginObject();
     json.key("completed");
     json.value(result.outcome == PassOutcome::Completed);
+    if (identification) {
+        json.key("disagreements");
+        json.beginArray();
+        for (const RowComparison& row : identification->disagreements) {
+            json.beginObject();
+            json.key("field");
+            json.value(QLatin1StringView(fieldInfo(row.field).jsonKey));
+            json.key("part");
+            json.value(row.part);
+            json.key("tables");
+            json.value(row.tables);
+            json.endObject();
+        }
+        json.endArray();
+    }
     json.key("fields");
     json.beginObject();
     for (const KeyedField& field : fieldsByKey()) {
         json.key(field.key);
-        json.value(record.field(field.field));
+        json.value(checked.field(field.field));
     }
     json.endObject();
-    if (result.identification) {
+    if (identification) {
         json.key("identity");
-        if (result.identification->known())
-            json.value(result.identification->identity());
+        if (part)
+            writeIdentity(json, *part);
         else
             json.null();
     }
     json.key("line1");
-    json.value(record.line1());
+    json.value(checked.line1());
     json.key("line2");
-    json.value(record.line2());
+    json.value(checked.line2());
     json.key("line3");
-    json.value(record.line3());
+    json.value(checked.line3());
     json.key("messages");
     json.beginArray();
-    for (const QString& message : record.messages())
+    for (const QString& message : result.messages)
         json.value(message);
     json.endArray();
     json.key("model_name");
-    json.value(record.modelName());
-    if (result.identification) {
+    json.value(checked.modelName());
+    if (identification) {
         json.key("reason");
-        if (result.identification->reason().isEmpty())
+        if (identification->reason.isEmpty())
             json.null();
         else
-            json.value(result.identification->reason());
+            json.value(identification->reason);
     }
     if (number > 0) {
         json.key("record");
         json.value(number);
     }
-    if (result.identification) {
+    if (identification) {
+        // Null where they were not searched for: a batch searches only when asked.
         json.key("suggestions");
-        json.beginArray();
-        for (const QString& part : result.identification->suggestions())
-            json.value(part);
-        json.endArray();
+        if (identification->suggestions) {
+            json.beginArray();
+            for (const QString& suggestion : *identification->suggestions)
+                json.value(suggestion);
+            json.endArray();
+        } else {
+            json.null();
+        }
         json.key("unread");
         json.beginArray();
-        for (const UnreadLetter& unread : result.identification->unread()) {
+        for (const UnreadLetter& unread : part ? part->unread : QList<UnreadLetter>()) {
             json.beginObject();
             json.key("field");
-            json.value(QString(partFieldKey(unread.field)));
+            json.value(partFieldKey(unread.field));
             json.key("letter");
-            json.value(QString(unread.letter));
+            json.value(QStringView(&unread.letter, 1));
             json.endObject();
         }
         json.endArray();
     }
     json.endObject();
     end(json);
+}
+
+void JsonResultWriter::writeIdentity(JsonWriter& json, const PartIdentity& part) const
+{
+    json.beginObject();
+    for (const IdentityKey& key : identityKeys()) {
+        json.key(QLatin1StringView(key.name));
+        visitFact(key, part, [&](const auto& fact) {
+            using Fact = std::decay_t<decltype(fact)>;
+            if constexpr (std::is_same_v<Fact, QString>) {
+                if (fact.isEmpty())
+                    json.null();
+                else
+                    json.value(fact);
+            } else if constexpr (std::is_same_v<Fact, std::optional<int>>) {
+                if (fact)
+                    json.value(qint64(*fact));
+                else
+                    json.null();
+            } else if constexpr (std::is_same_v<Fact, std::optional<double>>) {
+                if (fact)
+                    json.value(*fact);
+                else
+                    json.null();
+            } else {
+                json.beginArray();
+                for (const QString& id : fact) {
+                    if (m_citations == Citations::Ids)
+                        json.value(id);
+                    else
+                        json.value(SourceList::instance().text(id));
+                }
+                json.endArray();
+            }
+        });
+    }
+    json.endObject();
 }
 
 void JsonResultWriter::writeUnreadable(QByteArray& out, const QString& problem, qint64 number)

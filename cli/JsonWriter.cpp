@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JsonWriter.h"
 
+#include "JsonNumber.h"
+
 #include <QCborValue>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -215,10 +217,28 @@ void JsonWriter::key(const QString& name)
     m_afterKey = true;
 }
 
-void JsonWriter::value(const QString& text)
+void JsonWriter::value(QStringView text)
 {
     beforeValue();
     string(text);
+}
+
+void JsonWriter::value(QLatin1StringView text)
+{
+    // Our own names (field keys) are plain ASCII and are copied as they are; anything else
+    // takes the general way.
+    const bool plain = std::all_of(
+        text.begin(), text.end(), [](char c) { return plainAscii(static_cast<unsigned char>(c)); });
+    if (!plain) {
+        value(QString(text));
+        return;
+    }
+    beforeValue();
+    char* p = room(text.size() + 2);
+    *p++ = '"';
+    std::memcpy(p, text.data(), static_cast<std::size_t>(text.size()));
+    p[text.size()] = '"';
+    m_end += text.size() + 2;
 }
 
 void JsonWriter::value(bool flag)
@@ -233,6 +253,16 @@ void JsonWriter::value(qint64 number)
     // Decimal digits, as QByteArray::number gives them, without a temporary.
     char* const start = room(20);
     m_end += std::to_chars(start, start + 20, number).ptr - start;
+}
+
+void JsonWriter::value(double number)
+{
+    beforeValue();
+    char text[32];
+    if (std::isfinite(number))
+        raw(jsonNumber(number, text));
+    else
+        raw("null");
 }
 
 void JsonWriter::null()
@@ -272,12 +302,7 @@ void JsonWriter::value(const QJsonValue& json)
             value(number.toInteger());
             break;
         }
-        beforeValue();
-        const double d = number.toDouble();
-        if (std::isfinite(d))
-            raw(QByteArray::number(d, 'g', QLocale::FloatingPointShortest));
-        else
-            raw("null");
+        value(number.toDouble());
         break;
     }
     case QJsonValue::String:

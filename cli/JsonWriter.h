@@ -50,9 +50,14 @@ public:
         key(QLatin1StringView(name, qsizetype(N - 1)));
     }
 
-    void value(const QString& text);
+    void value(const QString& text) { value(QStringView(text)); }
+    void value(QStringView text);
+    void value(QLatin1StringView text);
     void value(bool flag);
     void value(qint64 number);
+    // A number the toolkit holds as a double, in its form: the shortest that reads back, an
+    // integral one without a point ("11"), and null for one that is not finite.
+    void value(double number);
     void null();
     // Any toolkit value, walked as QJsonDocument writes it (objects in their key order).
     void value(const QJsonValue& json);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultReport.h"
 
+#include "CsvResultWriter.h"
+#include "DecodeRecord.h"
 #include "PartIdentifier.h"
 #include "PartTable.h"
 #include "SourceList.h"
@@ -43,23 +45,25 @@ QString secondApart(const QString& first, const QString& second)
 
 } // namespace
 
-ResultReport ResultReport::of(const DecodeTarget& checked)
+ResultReport ResultReport::of(const DecodeTarget& checked, const QStringList& messages,
+                              PassOutcome outcome)
 {
     ResultReport report;
     report.lines = {checked.line1(), checked.line2(), checked.line3()};
     report.modelName = checked.modelName();
     report.fields = checked.fieldTexts();
+    report.messages = messages;
+    report.outcome = outcome;
     const QString stepping = checked.field(Field::Stepping);
-    report.part = PartIdentifier::identify(checked.line1(), stepping);
-    if (!report.part) {
+    report.identification = Identification::of(checked);
+    if (!report.identification.part) {
         report.partName = tr("Real part: not known");
-        const PartIdentifier::Explanation why = PartIdentifier::explain(checked.line1());
-        report.reason = why.reason;
-        report.suggestions = why.suggestions;
+        report.reason = report.identification.reason;
+        report.suggestions = report.identification.suggestions.value_or(QStringList());
         return report;
     }
 
-    const PartIdentity& part = *report.part;
+    const PartIdentity& part = *report.identification.part;
     report.rows = PartComparison::rows(checked, part);
     report.partName = part.name;
 
@@ -98,10 +102,10 @@ ResultReport ResultReport::of(const DecodeTarget& checked)
 
     for (const UnreadLetter& letter : part.unread)
         report.notRead << letter.text();
-    for (const QString& citation : part.sources) {
-        const std::optional<SourceList::Source> source = SourceList::instance().cited(citation);
+    for (const QString& id : part.sources) {
+        const std::optional<SourceList::Source> source = SourceList::instance().source(id);
         report.sources << (source ? SourceLink{source->title, source->address}
-                                  : SourceLink{citation, QString()});
+                                  : SourceLink{id, QString()});
     }
     return report;
 }
@@ -139,20 +143,32 @@ QList<RowComparison> ResultReport::disagreements() const
 
 QString ResultReport::sentence(const RowComparison& row)
 {
-    switch (row.verdict) {
+    return sentence(row, caption(row.field), sentenceText(row.verdict));
+}
+
+QString ResultReport::sentenceText(RowVerdict verdict)
+{
+    switch (verdict) {
     case RowVerdict::Agrees:
-        return tr("%1: the marking tables say %2, and the real part agrees: %3.")
-            .arg(caption(row.field), row.tables, row.part);
+        return tr("%1: the marking tables say %2, and the real part agrees: %3.");
     case RowVerdict::Differs:
-        return tr("%1: the marking tables say %2, but the real part says %3.")
-            .arg(caption(row.field), row.tables, row.part);
+        return tr("%1: the marking tables say %2, but the real part says %3.");
     case RowVerdict::TablesBlank:
-        return tr("%1: the marking tables say nothing, but the real part says %2.")
-            .arg(caption(row.field), row.part);
+        return tr("%1: the marking tables say nothing, but the real part says %2.");
     case RowVerdict::Silent:
         break;
     }
     return {};
+}
+
+QString ResultReport::sentence(const RowComparison& row, const QString& caption,
+                               const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    if (row.verdict == RowVerdict::TablesBlank)
+        return text.arg(caption, row.part);
+    return text.arg(caption, row.tables, row.part);
 }
 
 QString ResultReport::plainText() const
@@ -165,6 +181,7 @@ QString ResultReport::plainText() const
         text << caption(info.field) + QStringLiteral(": ") +
                     oneLine(fields[fieldIndex(info.field)]);
 
+    const std::optional<PartIdentity>& part = identification.part;
     if (!part) {
         text << partName;
         if (!reason.isEmpty())
@@ -185,6 +202,19 @@ QString ResultReport::plainText() const
         }
     }
     return text.join(u'\n') + u'\n';
+}
+
+QByteArray ResultReport::csv() const
+{
+    DecodeRecord checked(lines[0], lines[1], lines[2]);
+    checked.setModelName(modelName);
+    for (const FieldInfo& info : fieldTable())
+        checked.setField(info.field, fields[fieldIndex(info.field)]);
+    CsvResultWriter writer(true, Citations::Whole);
+    QByteArray out;
+    writer.writeStart(out);
+    writer.writeResult(out, {checked, messages, outcome, &identification}, 0);
+    return out;
 }
 
 } // namespace tallisk

@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DecodePass.h"
 #include "DecodeTarget.h"
+#include "Identification.h"
 #include "PartComparison.h"
 #include "PartIdentity.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
-#include <optional>
 
 namespace tallisk {
 
@@ -24,23 +27,29 @@ struct SourceLink
     friend bool operator==(const SourceLink&, const SourceLink&) = default;
 };
 
-// Everything one "Check" shows, as one value: the three lines, the marking tables' result, the
-// real part of line 1 beside it and how each row stands against it. The window shows it, Copy
-// Result writes it as plain text and Save Result As as a web page (ResultPage), so the three
-// always say the same.
+// Everything one "Check" shows, as one value: the three lines, the marking tables' result and
+// the messages the pass showed, the real part of line 1 beside it and how each row stands
+// against it. The window shows it, Copy Result writes it as plain text and Save Result As as a
+// web page (ResultPage) or as CSV, so they always say the same.
 class ResultReport
 {
     Q_DECLARE_TR_FUNCTIONS(ResultReport)
 
 public:
-    // The result as `checked` holds it after a pass, and the real part of its line 1, narrowed
-    // by the stepping code that pass decoded.
-    static ResultReport of(const DecodeTarget& checked);
+    // The result as `checked` holds it after a pass that showed `messages` and ended as
+    // `outcome`, and the real part of its line 1, narrowed by the stepping code that pass
+    // decoded.
+    static ResultReport of(const DecodeTarget& checked, const QStringList& messages = {},
+                           PassOutcome outcome = PassOutcome::Completed);
 
     std::array<QString, 3> lines;
     QString modelName;
     FieldTexts fields;
-    std::optional<PartIdentity> part;
+    QStringList messages;
+    PassOutcome outcome = PassOutcome::Completed;
+    // The real part (`identification.part`), or why the line is not known and the closest
+    // part numbers.
+    Identification identification;
     QList<RowComparison> rows; // every row in field order when the part is known, else none
 
     // What the window's strip says of the part, in words a collector reads: its name, or that
@@ -77,12 +86,20 @@ public:
     // One sentence with both values of a row ("Working frequency: the marking tables say
     // Unsupported Chip, but the real part says 1917."); empty for a row the part is silent on.
     static QString sentence(const RowComparison& row);
+    // The same from texts already translated, for a writer that makes many: the row's caption
+    // and the sentence for its verdict, as sentenceText() gives it.
+    static QString sentence(const RowComparison& row, const QString& caption, const QString& text);
+    static QString sentenceText(RowVerdict verdict);
 
     // The whole result as plain text, one item a line (LF between lines): the lines, the model
     // name, the seventeen rows as "Caption: value", the real part with its basis, what narrowed
     // its core, the letters not read, the disagreements and the sources with their addresses;
     // or that it is not known, why, and the closest part numbers.
     QString plainText() const;
+
+    // The result as `tallisk-decode --csv --identify` writes it for the same lines: a header
+    // row and one record, with the messages and whether the pass completed.
+    QByteArray csv() const;
 };
 
 } // namespace tallisk

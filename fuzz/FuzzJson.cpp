@@ -3,10 +3,12 @@
 //
 // libFuzzer target, differential: the input is three lines of a marking code, decoded once.
 // tallisk-decode's own JSON writer writes the result (compact as a batch line, indented as
-// --json; with and without --identify), and what it writes must read back with QJsonDocument
-// exactly as the toolkit-built object of the same result does, values and key order alike,
-// byte for byte. The same bytes then go through the batch's record path as one record: its
-// split is lossless or names why it refused, and its line reads back as the pass's result.
+// --json; with and without --identify, sources whole or by id), walking the typed identity by
+// its key list, and what it writes must read back with QJsonDocument exactly as the
+// toolkit-built object of the same result does (PartIdentity::toJson(), written out key by key
+// on its own), values and key order alike, byte for byte. The same bytes then go through the
+// batch's record path as one record: its split is lossless or names why it refused, and its
+// line reads back as the pass's result.
 #include "DecodeCommand.h"
 #include "DecodePass.h"
 #include "DecodeRecord.h"
@@ -60,11 +62,11 @@ QStringList keyOrder(const QByteArray& json)
 
 // The writer's form of one result against the toolkit's, in one style.
 void compareWithToolkit(const DecodeResult& result, const QJsonObject& reference, qint64 number,
-                        JsonWriter::Style style)
+                        JsonWriter::Style style, Citations citations)
 {
     const bool compact = style == JsonWriter::Style::Compact;
     QByteArray written;
-    JsonResultWriter(style).writeResult(written, result, number);
+    JsonResultWriter(style, citations).writeResult(written, result, number);
     QByteArray expected =
         QJsonDocument(reference).toJson(compact ? QJsonDocument::Compact : QJsonDocument::Indented);
     if (compact) {
@@ -106,8 +108,8 @@ void checkBatchRecord(const FuzzInput& input, const Identification& identified)
     const bool sameLine1 = record.line1() == input.lines[0];
     const Identification identification = sameLine1 ? identified : Identification::of(record);
     QByteArray line;
-    JsonResultWriter(JsonWriter::Style::Compact)
-        .writeResult(line, {record, outcome, &identification}, 1);
+    JsonResultWriter(JsonWriter::Style::Compact, Citations::Ids)
+        .writeResult(line, {record, record.messages(), outcome, &identification}, 1);
     const QJsonObject read = parsed(line, "batch JSON does not parse");
     check(read.value(u"record").toInteger() == 1, "batch JSON record number");
     check(read.value(u"line1").toString() == record.line1() &&
@@ -147,15 +149,25 @@ void checkBatchRecord(const FuzzInput& input, const Identification& identified)
         check(!object.value(u"basis").toString().isEmpty() &&
                   !object.value(u"sources").toArray().isEmpty(),
               "identity without basis or sources");
-        check(again && again->toJson() == object, "identity depends on the case typed");
+        check(again && again->toJson(Citations::Ids) == object,
+              "identity depends on the case typed");
         check(suggestions.isEmpty() && read.value(u"reason").isNull(),
               "suggestions or a reason beside an identity");
         check(read.value(u"unread").toArray().isEmpty() ||
                   object.value(u"basis").toString() ==
                       QLatin1StringView(PartIdentity::kReadFromPartNumber),
               "letters not read beside a known part");
+        // Each disagreement names a field whose text it quotes, and a value of the part's.
+        for (const QJsonValue& disagreement : read.value(u"disagreements").toArray()) {
+            const QString tables = disagreement[u"tables"].toString();
+            check(fields.value(disagreement[u"field"].toString()) == QJsonValue(tables) &&
+                      !disagreement[u"part"].toString().isEmpty() &&
+                      disagreement[u"part"].toString() != tables,
+                  "disagreement that is none", disagreement[u"field"].toString());
+        }
     } else {
         check(identity.isNull() && !again, "identity missing");
+        check(read.value(u"disagreements").toArray().isEmpty(), "disagreements without an answer");
         check(!read.value(u"reason").toString().isEmpty(), "not known without a reason");
         check(read.value(u"unread").toArray().isEmpty(), "letters not read without an answer");
         check(suggestions.size() <= 5, "more than five suggestions");
@@ -177,16 +189,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Identification identification = Identification::of(record);
 
     // The toolkit-built objects, without and with what --identify adds (from the same lookup:
-    // the part table's is the slow step).
+    // the search for suggestions is the slow step), sources whole and by id.
     const QJsonObject plain = DecodeCommand::resultJson(record, outcome);
-    QJsonObject identified = plain;
-    DecodeCommand::addIdentity(identified, identification);
-    for (const bool identify : {false, true}) {
-        QJsonObject reference = identify ? identified : plain;
-        const DecodeResult result{record, outcome, identify ? &identification : nullptr};
-        compareWithToolkit(result, reference, 0, JsonWriter::Style::Indented);
-        reference.insert(QStringLiteral("record"), qint64(size) + 1);
-        compareWithToolkit(result, reference, qint64(size) + 1, JsonWriter::Style::Compact);
+    for (const Citations citations : {Citations::Whole, Citations::Ids}) {
+        QJsonObject identified = plain;
+        DecodeCommand::addIdentity(identified, identification, citations);
+        for (const bool identify : {false, true}) {
+            QJsonObject reference = identify ? identified : plain;
+            const DecodeResult result{record, record.messages(), outcome,
+                                      identify ? &identification : nullptr};
+            compareWithToolkit(result, reference, 0, JsonWriter::Style::Indented, citations);
+            reference.insert(QStringLiteral("record"), qint64(size) + 1);
+            compareWithToolkit(result, reference, qint64(size) + 1, JsonWriter::Style::Compact,
+                               citations);
+        }
     }
 
     // A record that cannot be read has its own two-key line.

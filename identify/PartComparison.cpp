@@ -7,15 +7,18 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace tallisk {
 
 namespace {
 
 // The core the tables name, without the range the stepping code adds ("High end", "Low end").
-QString coreWithoutRange(QString core)
+QStringView coreWithoutRange(QStringView core)
 {
     for (const QLatin1StringView range :
          {QLatin1StringView(" High end"), QLatin1StringView(" Low end")}) {
@@ -27,10 +30,20 @@ QString coreWithoutRange(QString core)
 
 // Whether the tables' core says the same as the part's, or less of it: "Thoroughbred" agrees
 // with "Thoroughbred A or Thoroughbred B", and so does "Thoroughbred B Low end", one of the two.
-bool coreAgrees(const QString& tables, const QString& part)
+bool coreAgrees(QStringView tables, QStringView part)
 {
-    const QString core = coreWithoutRange(tables);
-    return part.split(QStringLiteral(" or ")).contains(core) || part.startsWith(core + u' ');
+    const QStringView core = coreWithoutRange(tables);
+    if (part.startsWith(core) && part.size() > core.size() && part[core.size()] == u' ')
+        return true;
+    constexpr QStringView kOr = u" or ";
+    for (qsizetype start = 0;;) {
+        const qsizetype end = part.indexOf(kOr, start);
+        if (part.sliced(start, (end < 0 ? part.size() : end) - start) == core)
+            return true;
+        if (end < 0)
+            return false;
+        start = end + kOr.size();
+    }
 }
 
 // Whether the tables' package is the part's, named as broadly or more so: a 453-pin small
@@ -48,14 +61,19 @@ bool packageAgrees(const QString& tables, const QString& package)
     return tables == package;
 }
 
-// A multiplier in tenths, as the tables write one: "11.5" from the rating-to-clock table, or,
-// computed for a clock-rated part, with the locale's decimal separator.
-bool multiplierAgrees(const QString& tables, int tenths)
+// A multiplier as the tables write one, `part` being "11.5": from the rating-to-clock table
+// with a point, or, computed for a clock-rated part, with the locale's decimal separator.
+bool multiplierAgrees(QStringView tables, QStringView part)
 {
-    const QString whole = QString::number(tenths / 10);
-    const QString fraction = QString::number(tenths % 10);
-    return tables == whole + u'.' + fraction ||
-           tables == whole + QLocale().decimalPoint() + fraction;
+    if (tables == part)
+        return true;
+    const qsizetype point = part.indexOf(u'.');
+    const QStringView fraction = part.sliced(point + 1);
+    if (!tables.startsWith(part.first(point)) || !tables.endsWith(fraction))
+        return false;
+    const QString separator = QLocale().decimalPoint();
+    return tables.size() == point + separator.size() + fraction.size() &&
+           tables.sliced(point, separator.size()) == separator;
 }
 
 QStringView withoutLeadingZeros(QStringView text)
@@ -65,9 +83,103 @@ QStringView withoutLeadingZeros(QStringView text)
     return text;
 }
 
-template <typename T> QString withUnit(const std::optional<T>& value, QStringView unit)
+// A number and its unit as one text, made in one allocation: "512KB", "266MHz".
+QString withUnit(const std::optional<int>& value, QStringView unit)
 {
-    return value ? QString::number(*value).append(unit) : QString();
+    if (!value)
+        return QString();
+    char digits[16];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, *value);
+    const qsizetype count = end - digits;
+    QString text(count + unit.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < count; ++i)
+        out[i] = QLatin1Char(digits[i]);
+    std::copy(unit.begin(), unit.end(), out + count);
+    return text;
+}
+
+// Whether the part states a value for this row at all: the others belong to the chip, not to
+// its part number (stepping, date, batch), or to the tables alone (CPU model, downgrade).
+bool partStates(Field field)
+{
+    switch (field) {
+    case Field::Core:
+    case Field::PerfRating:
+    case Field::WorkingFreq:
+    case Field::PackageType:
+    case Field::OperatingVoltage:
+    case Field::OperatingTemperature:
+    case Field::L1Cache:
+    case Field::L2Cache:
+    case Field::Multiplier:
+    case Field::Fsb:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One row: the part's value in the tables' units, and how the tables' text stands against it.
+RowComparison compare(Field field, QString tables, const PartIdentity& part)
+{
+    RowComparison row;
+    row.field = field;
+    row.tables = std::move(tables);
+    // What the part states, and whether the tables' text says the same.
+    bool agrees = false;
+    switch (field) {
+    case Field::Core:
+        row.part = part.core;
+        agrees = coreAgrees(row.tables, part.core);
+        break;
+    case Field::PerfRating:
+        row.part = withUnit(part.rating, u"+");
+        break;
+    case Field::WorkingFreq:
+        row.part = withUnit(part.clockMhz, u"");
+        // The tables take a clock as the digits were marked: Duron labels pad 800 to 0800.
+        agrees = withoutLeadingZeros(row.tables) == row.part;
+        break;
+    case Field::PackageType:
+        row.part = part.package;
+        agrees = packageAgrees(row.tables, part.package);
+        break;
+    case Field::OperatingVoltage:
+        if (part.vcore)
+            row.part = QString::number(*part.vcore, 'f', 2) + u'v';
+        break;
+    case Field::OperatingTemperature:
+        row.part = withUnit(part.maxTempC, u"\u00B0C");
+        break;
+    case Field::L1Cache:
+        row.part = withUnit(part.l1Kb, u"KB");
+        break;
+    case Field::L2Cache:
+        row.part = withUnit(part.l2Kb, u"KB");
+        break;
+    case Field::Multiplier:
+        if (part.multiplier) {
+            const int tenths = static_cast<int>(std::lround(*part.multiplier * 10));
+            row.part = QString::number(tenths / 10) + u'.' + QChar(u'0' + tenths % 10);
+            agrees = multiplierAgrees(row.tables, row.part);
+        }
+        break;
+    case Field::Fsb:
+        row.part = withUnit(part.fsbMhz, u"MHz");
+        break;
+    default:
+        break;
+    }
+    if (row.part.isEmpty())
+        row.verdict = RowVerdict::Silent;
+    else if (row.tables.isEmpty())
+        row.verdict = RowVerdict::TablesBlank;
+    else if (agrees || row.tables == row.part)
+        row.verdict = RowVerdict::Agrees;
+    else
+        row.verdict = RowVerdict::Differs;
+    return row;
 }
 
 } // namespace
@@ -76,74 +188,24 @@ QList<RowComparison> PartComparison::rows(const DecodeTarget& tables, const Part
 {
     QList<RowComparison> rows;
     rows.reserve(kFieldCount);
-    for (const FieldInfo& info : fieldTable()) {
-        RowComparison row;
-        row.field = info.field;
-        row.tables = tables.field(info.field);
-        // What the part states, and whether the tables' text says the same.
-        bool agrees = false;
-        switch (info.field) {
-        case Field::Core:
-            row.part = part.core;
-            agrees = coreAgrees(row.tables, part.core);
-            break;
-        case Field::PerfRating:
-            row.part = withUnit(part.rating, u"+");
-            break;
-        case Field::WorkingFreq:
-            row.part = withUnit(part.clockMhz, u"");
-            // The tables take a clock as the digits were marked: Duron labels pad 800 to 0800.
-            agrees = withoutLeadingZeros(row.tables) == row.part;
-            break;
-        case Field::PackageType:
-            row.part = part.package;
-            agrees = packageAgrees(row.tables, part.package);
-            break;
-        case Field::OperatingVoltage:
-            if (part.vcore)
-                row.part = QString::number(*part.vcore, 'f', 2) + u'v';
-            break;
-        case Field::OperatingTemperature:
-            row.part = withUnit(part.maxTempC, u"\u00B0C");
-            break;
-        case Field::L1Cache:
-            row.part = withUnit(part.l1Kb, u"KB");
-            break;
-        case Field::L2Cache:
-            row.part = withUnit(part.l2Kb, u"KB");
-            break;
-        case Field::Multiplier:
-            if (part.multiplier) {
-                const int tenths = static_cast<int>(std::lround(*part.multiplier * 10));
-                row.part = QString::number(tenths / 10) + u'.' + QString::number(tenths % 10);
-                agrees = multiplierAgrees(row.tables, tenths);
-            }
-            break;
-        case Field::Fsb:
-            row.part = withUnit(part.fsbMhz, u"MHz");
-            break;
-        default: // stepping, date and batch belong to the chip, not to its part number
-            break;
-        }
-        if (row.part.isEmpty())
-            row.verdict = RowVerdict::Silent;
-        else if (row.tables.isEmpty())
-            row.verdict = RowVerdict::TablesBlank;
-        else if (agrees || row.tables == row.part)
-            row.verdict = RowVerdict::Agrees;
-        else
-            row.verdict = RowVerdict::Differs;
-        rows << row;
-    }
+    for (const FieldInfo& info : fieldTable())
+        rows << compare(info.field, tables.field(info.field), part);
     return rows;
 }
 
 QList<RowComparison> PartComparison::disagreements(const DecodeTarget& tables,
                                                    const PartIdentity& part)
 {
-    QList<RowComparison> rows = PartComparison::rows(tables, part);
-    rows.removeIf([](const RowComparison& row) { return !row.disagrees(); });
-    return rows;
+    // The rows() that disagree, without making the rows the part is silent on.
+    QList<RowComparison> found;
+    for (const FieldInfo& info : fieldTable()) {
+        if (!partStates(info.field))
+            continue;
+        RowComparison row = compare(info.field, tables.field(info.field), part);
+        if (row.disagrees())
+            found << std::move(row);
+    }
+    return found;
 }
 
 } // namespace tallisk

@@ -5,7 +5,6 @@
 #include "CoreTable.h"
 #include "PartNumberReader.h"
 #include "PartTable.h"
-#include "SourceList.h"
 #include "SuggestionIndex.h"
 
 #include <QCoreApplication>
@@ -77,15 +76,14 @@ std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const
         identity->core = QStringLiteral("Thoroughbred %1").arg(revision);
         const QString why = tr("Thoroughbred %1 by the stepping code %2.").arg(revision, stepping);
         identity->note = identity->note.isEmpty() ? why : identity->note + u' ' + why;
-        const QString source = SourceList::instance().text(kSteppingSource);
-        if (!identity->sources.contains(source))
-            identity->sources << source;
+        if (!identity->sources.contains(kSteppingSource))
+            identity->sources << kSteppingSource;
     }
     addCoreFacts(*identity);
     return identity;
 }
 
-PartIdentifier::Explanation PartIdentifier::explain(const QString& line1)
+PartIdentifier::Explanation PartIdentifier::explain(const QString& line1, Suggestions suggestions)
 {
     const QString part = normalise(line1);
     if (PartTable::instance().contains(part))
@@ -93,8 +91,8 @@ PartIdentifier::Explanation PartIdentifier::explain(const QString& line1)
     const PartNumberReader& reader = PartNumberReader::instance();
     Explanation explanation;
     explanation.reason = reader.whyNotRead(part);
-    if (explanation.reason.isEmpty())
-        return {};
+    if (explanation.reason.isEmpty() || suggestions == Suggestions::Skip)
+        return explanation;
     const QList<int> layouts = reader.layoutsStartingLike(part);
     QStringList families;
     for (const int layout : layouts)

@@ -41,9 +41,17 @@ public:
         QStringList suggestions;
     };
 
+    // Whether explain() searches for suggestions: the reason is cheap, the search is not (a
+    // batch searches only when asked).
+    enum class Suggestions
+    {
+        Search,
+        Skip
+    };
+
     // For a line that identify() does not answer, why and what is near it; for a line it
     // answers, an empty reason and no suggestions.
-    static Explanation explain(const QString& line1);
+    static Explanation explain(const QString& line1, Suggestions suggestions = Suggestions::Search);
 
     // The line as identification reads it: blanks collapsed and trimmed, a to z in upper case,
     // without the maker's name in front. An identity's `part` is this text.

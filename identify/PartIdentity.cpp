@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentity.h"
 
+#include "SourceList.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonValue>
@@ -69,8 +71,11 @@ QString UnreadLetter::text() const
     return tr("the %1 letter %2 was not read").arg(fieldName(field), letter);
 }
 
-QJsonObject PartIdentity::toJson() const
+QJsonObject PartIdentity::toJson(Citations citations) const
 {
+    QJsonArray cited;
+    for (const QString& id : sources)
+        cited.append(citations == Citations::Ids ? id : SourceList::instance().text(id));
     return QJsonObject{
         {QStringLiteral("part"), text(part)},
         {QStringLiteral("name"), text(name)},
@@ -87,7 +92,7 @@ QJsonObject PartIdentity::toJson() const
         {QStringLiteral("max_temp_c"), number(maxTempC)},
         {QStringLiteral("socket"), text(socket)},
         {QStringLiteral("basis"), text(basis)},
-        {QStringLiteral("sources"), QJsonArray::fromStringList(sources)},
+        {QStringLiteral("sources"), cited},
     };
 }
 

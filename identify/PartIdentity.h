@@ -50,6 +50,14 @@ public:
     friend bool operator==(const UnreadLetter&, const UnreadLetter&) = default;
 };
 
+// How an answer's sources are written: as their ids in sources.tsv (a batch's records, which
+// `tallisk-decode --sources` lists once), or whole, each its title and address.
+enum class Citations
+{
+    Ids,
+    Whole
+};
+
 // The facts of one real part, as one row of the part table holds them. A fact the table does
 // not know is empty (an empty text or an empty optional); it is never filled in by guessing.
 //
@@ -77,7 +85,7 @@ public:
     QString socket; // "Socket A" or "Slot A"
     QString note;
     QString basis;       // kKnownPart or kReadFromPartNumber
-    QStringList sources; // the public sources behind the answer, each its title and address
+    QStringList sources; // the public sources behind the answer: their ids in sources.tsv
     // Letters of the part number its tables do not hold; the facts they decide are left
     // unknown. Empty for a known part and for a part number read whole.
     QList<UnreadLetter> unread;
@@ -87,11 +95,13 @@ public:
     static constexpr const char* kKnownPart = "known part";
     static constexpr const char* kReadFromPartNumber = "read from the part number";
 
-    // The identity as the command prints it: exactly the keys part, name, family, core, rating,
-    // clock_mhz, fsb_mhz, multiplier, l1_kb, l2_kb, vcore, package, max_temp_c, socket, basis
-    // and sources; numbers as JSON numbers, every unknown fact as null, sources as an array of
-    // texts. The note and the unread letters are left out.
-    QJsonObject toJson() const;
+    // The identity as the command prints it, built with the toolkit: the reference that the
+    // command's own writers are checked against (they walk identityKeys() instead). Exactly
+    // the keys part, name, family, core, rating, clock_mhz, fsb_mhz, multiplier, l1_kb, l2_kb,
+    // vcore, package, max_temp_c, socket, basis and sources; numbers as JSON numbers, every
+    // unknown fact as null, sources as an array of texts written as `citations` says. The
+    // note and the unread letters are left out.
+    QJsonObject toJson(Citations citations = Citations::Whole) const;
 
     // One line for people: the name, then core, clock, bus, multiplier and L2 in parentheses,
     // e.g. "AMD Athlon XP 3200+ (Barton, 2200 MHz, 400 MHz bus, 11.0x, 512 KB L2)". Unknown

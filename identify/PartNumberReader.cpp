@@ -265,14 +265,14 @@ PartNumberReader::CoreSet PartNumberReader::coreSet(const QStringList& cores)
     return set;
 }
 
-QList<int> PartNumberReader::sourceIndices(const QStringList& texts)
+QList<int> PartNumberReader::sourceIndices(const QStringList& ids)
 {
     QList<int> indices;
-    for (const QString& text : texts) {
-        auto found = m_sourceIndex.constFind(text);
+    for (const QString& id : ids) {
+        auto found = m_sourceIndex.constFind(id);
         if (found == m_sourceIndex.cend()) {
-            found = m_sourceIndex.insert(text, int(m_sourceTexts.size()));
-            m_sourceTexts.append(text);
+            found = m_sourceIndex.insert(id, int(m_sourceIds.size()));
+            m_sourceIds.append(id);
         }
         indices.append(*found);
     }
@@ -669,7 +669,7 @@ PartIdentity PartNumberReader::identityOf(const Layout& layout, const Attempt& a
     identity.basis = QLatin1StringView(PartIdentity::kReadFromPartNumber);
     identity.sources.reserve(sources.size());
     for (const int source : sources)
-        identity.sources.append(m_sourceTexts[source]);
+        identity.sources.append(m_sourceIds[source]);
     return identity;
 }
 

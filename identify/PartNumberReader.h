@@ -194,7 +194,7 @@ private:
     int layoutById(QStringView id) const;
     int coreIndex(const QString& core);
     CoreSet coreSet(const QStringList& cores);
-    QList<int> sourceIndices(const QStringList& texts);
+    QList<int> sourceIndices(const QStringList& ids);
 
     Attempt attempt(const Layout& layout, QStringView code, QStringView revision) const;
     // The rating rows that a line whose L2 or bus letter was not read may be: the model's
@@ -217,7 +217,7 @@ private:
     QList<RatingTable> m_tables;
     QList<Rating> m_ratings;
     QStringList m_cores;
-    QStringList m_sourceTexts;
+    QStringList m_sourceIds;
     QHash<QString, int> m_sourceIndex;
 };
 

@@ -33,12 +33,10 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
             read.require(row, column);
         if (id.contains(u' '))
             read.fail(row, tr("the id '%1' holds a blank").arg(id));
-        if (list.m_text.contains(id))
+        if (list.m_sources.contains(id))
             read.fail(row, tr("the id '%1' is given twice").arg(id));
         list.m_ids << id;
-        const QString citation = address.isEmpty() ? title : tr("%1, %2").arg(title, address);
-        list.m_text.insert(id, citation);
-        list.m_cited.insert(citation, Source{title, address});
+        list.m_sources.insert(id, Source{title, address});
     }
     if (!read.ok()) {
         if (errorMessage)
@@ -48,23 +46,31 @@ std::optional<SourceList> SourceList::fromTsv(QStringView text, const QString& s
     return list;
 }
 
-std::optional<SourceList::Source> SourceList::cited(const QString& citation) const
+std::optional<SourceList::Source> SourceList::source(const QString& id) const
 {
-    const auto found = m_cited.constFind(citation);
-    return found == m_cited.constEnd() ? std::nullopt : std::optional<Source>(*found);
+    const auto found = m_sources.constFind(id);
+    return found == m_sources.constEnd() ? std::nullopt : std::optional<Source>(*found);
+}
+
+QString SourceList::text(const QString& id) const
+{
+    const auto found = m_sources.constFind(id);
+    if (found == m_sources.constEnd())
+        return QString();
+    return found->address.isEmpty() ? found->title : tr("%1, %2").arg(found->title, found->address);
 }
 
 QStringList SourceList::cite(TsvReader& read, qsizetype row, QStringView column) const
 {
-    QStringList texts;
+    QStringList ids;
     for (const QString& id : read.words(row, column)) {
         if (!contains(id))
             read.fail(row, tr("the source '%1' is not in the list of sources").arg(id));
-        else if (!texts.contains(text(id)))
-            texts << text(id);
+        else if (!ids.contains(id))
+            ids << id;
     }
     read.require(row, column);
-    return texts;
+    return ids;
 }
 
 } // namespace tallisk

@@ -16,7 +16,8 @@ class TsvReader;
 
 // The public sources behind identification's tables (sources.tsv, compiled in): each has a
 // short id, which the rows of the other tables cite, its title and its address, and what it
-// gave. A row citing an id that is not here is a load error of that table.
+// gave. A row citing an id that is not here is a load error of that table. Answers carry the
+// ids; this list turns them into titles and addresses where an answer is shown.
 class SourceList
 {
     Q_DECLARE_TR_FUNCTIONS(SourceList)
@@ -37,22 +38,23 @@ public:
     static std::optional<SourceList> fromTsv(QStringView text, const QString& sourceName,
                                              QString* errorMessage = nullptr);
 
-    bool contains(const QString& id) const { return m_text.contains(id); }
-    // How an answer names the source: its title, then its address.
-    QString text(const QString& id) const { return m_text.value(id); }
+    bool contains(const QString& id) const { return m_sources.contains(id); }
+    // Every id, in the order of the file.
     const QStringList& ids() const { return m_ids; }
-    // The source behind one of an answer's `sources` texts, as text() gives them, for a reader
-    // that shows the title and links the address; nothing for a text no source gives.
-    std::optional<Source> cited(const QString& citation) const;
+    // The source of an id, for a reader that shows the title and links the address; nothing
+    // for an id that is not in the list.
+    std::optional<Source> source(const QString& id) const;
+    // How a whole citation names the source: its title, then its address; empty for an id
+    // that is not in the list.
+    QString text(const QString& id) const;
 
-    // The sources a table's cell cites, as texts; the cell holds ids separated by blanks and
-    // must cite at least one. An unknown id is a fault of that row.
+    // The ids a table's cell cites, each once; the cell holds ids separated by blanks and must
+    // cite at least one. An unknown id is a fault of that row.
     QStringList cite(TsvReader& read, qsizetype row, QStringView column = u"source") const;
 
 private:
     QStringList m_ids;
-    QHash<QString, QString> m_text;
-    QHash<QString, Source> m_cited; // by the text an answer names the source with
+    QHash<QString, Source> m_sources;
 };
 
 } // namespace tallisk

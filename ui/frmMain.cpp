@@ -63,7 +63,10 @@ struct SaveFormat
 
 QList<SaveFormat> saveFormats()
 {
-    return {{{frmMain::tr("Web page"), QStringLiteral("html")}, &ResultPage::render}};
+    return {{{frmMain::tr("Web page"), QStringLiteral("html")}, &ResultPage::render},
+            {{frmMain::tr("CSV"), QStringLiteral("csv")}, [](const ResultReport& report) {
+                 return report.csv();
+             }}};
 }
 
 // What separates the lines of a marking pasted from a listing or a caption: line and paragraph
@@ -385,6 +388,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::showMessage(const QString& text)
 {
+    // Kept for the result as saved, in the order shown.
+    m_messages << text;
     modMain::showDecoderMessage(this, text);
 }
 
@@ -399,9 +404,10 @@ void frmMain::Command2_Click()
 {
     // Nothing of the last part stands beside the new rows while a message of this pass is up.
     m_realPart->clear();
-    runDecodePass(*this);
+    m_messages.clear();
+    const PassOutcome outcome = runDecodePass(*this);
     // After any message the pass showed: the real part, whatever the marking tables made of it.
-    m_report = ResultReport::of(*this);
+    m_report = ResultReport::of(*this, m_messages, outcome);
     m_realPart->fill(*m_report);
     m_copyResult->setEnabled(true);
     m_saveResultAs->setEnabled(true);
@@ -531,7 +537,14 @@ void frmMain::mnuSaveResultAs_Click()
                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
-    const SaveFormat& format = formats.value(choice->type, formats.first());
+    // The type chosen, unless the name typed ends in another type's suffix.
+    qsizetype chosen = choice->type;
+    const QString suffix = QFileInfo(choice->path).suffix();
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        if (suffix.compare(formats[i].type.suffix, Qt::CaseInsensitive) == 0)
+            chosen = i;
+    }
+    const SaveFormat& format = formats.value(chosen, formats.first());
     QString error;
     if (!TableFileWriter::write(choice->path, format.render(*m_report), &error))
         MessageBoxes::show(this, QMessageBox::Critical, title, error);

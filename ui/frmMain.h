@@ -90,6 +90,7 @@ private:
     RealPartArea* m_realPart = nullptr;
     QAction* m_copyResult = nullptr;
     QAction* m_saveResultAs = nullptr;
+    QStringList m_messages; // those the running or last pass showed
     std::optional<ResultReport> m_report;
 };
 

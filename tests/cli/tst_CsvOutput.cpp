@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
+#include "CsvReader.h"
 #include "CsvResultWriter.h"
 #include "FieldTable.h"
 #include "PartTable.h"
+#include "ResultReport.h"
 #include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 using namespace tallisk;
@@ -29,62 +32,6 @@ private Q_SLOTS:
     void matchesJson();
     void loneSurrogates();
 };
-
-// An RFC 4180 reader, strict: every row ends with CR LF, a quote only opens a cell or is
-// doubled inside a quoted one, and no bare CR or LF outside quotes.
-static QList<QStringList> readCsv(const QByteArray& bytes, QString* problem)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QByteArray cell;
-    qsizetype i = 0;
-    const auto fail = [&](const char* what) {
-        *problem = QStringLiteral("%1 at byte %2").arg(QLatin1StringView(what)).arg(i);
-        return QList<QStringList>();
-    };
-    while (i < bytes.size()) {
-        cell.clear();
-        if (bytes[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= bytes.size())
-                    return fail("unterminated quoted cell");
-                if (bytes[i] != '"') {
-                    cell += bytes[i];
-                } else if (i + 1 < bytes.size() && bytes[i + 1] == '"') {
-                    cell += '"';
-                    ++i;
-                } else {
-                    ++i;
-                    break;
-                }
-            }
-        } else {
-            while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') {
-                if (bytes[i] == '"')
-                    return fail("quote inside an unquoted cell");
-                cell += bytes[i++];
-            }
-        }
-        row << QString::fromUtf8(cell);
-        if (i < bytes.size() && bytes[i] == ',') {
-            ++i;
-            continue;
-        }
-        if (i + 1 >= bytes.size() || bytes[i] != '\r' || bytes[i + 1] != '\n')
-            return fail("row not ended by CR LF");
-        i += 2;
-        rows << row;
-        row.clear();
-    }
-    problem->clear();
-    return rows;
-}
-
-// The text a cell stands for: one apostrophe the writer put in front is dropped.
-static QString cellValue(const QString& cell)
-{
-    return cell.startsWith(u'\'') ? cell.sliced(1) : cell;
-}
 
 // What a JSON value reads as in a cell: texts, lists joined by LF, numbers and true/false as
 // JSON writes them, null empty.
@@ -155,8 +102,8 @@ void tst_CsvOutput::singleDecode()
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QCOMPARE(rows.size(), 2);
         const qsizetype columns = 5 + qsizetype(kFieldCount) + 3;
-        // With --identify: the identity's columns, suggestions, reason and unread.
-        QCOMPARE(rows[0].size(), identify ? columns + PartIdentity().toJson().size() + 3 : columns);
+        // With --identify: the identity's columns, suggestions, reason, unread, disagreements.
+        QCOMPARE(rows[0].size(), identify ? columns + PartIdentity().toJson().size() + 4 : columns);
         QCOMPARE(rows[1].size(), rows[0].size());
         QCOMPARE(rows[0].mid(0, 6),
                  (QStringList{QStringLiteral("record"), QStringLiteral("line1"),
@@ -221,7 +168,7 @@ static QByteArray generatedRecords(int count)
 
 void tst_CsvOutput::matchesJson_data()
 {
-    addColumns<QByteArray, bool>({"records", "identify"});
+    addColumns<QByteArray, QStringList>({"records", "options"});
 
     const QByteArray hostile = "AXDA2500DKV4D\tABCDEFG18HIJ1234\tJIUHB0312XPMW\n"
                                "=HYPERLINK(\"http://x\",\"y\")\t+1\t-AXDA\n"
@@ -236,22 +183,23 @@ void tst_CsvOutput::matchesJson_data()
                                "a\tb\tc\td\n"
                                "\n";
     // clang-format off
-    QTest::newRow("hostile") << hostile << false;
-    QTest::newRow("hostile, identified") << hostile << true;
-    QTest::newRow("generated") << generatedRecords(1500) << false;
-    QTest::newRow("generated, identified") << generatedRecords(1500) << true;
+    QTest::newRow("hostile") << hostile << QStringList();
+    QTest::newRow("hostile, identified") << hostile << QStringList{QStringLiteral("--identify")};
+    QTest::newRow("hostile, suggested") << hostile << QStringList{QStringLiteral("--identify"), QStringLiteral("--suggest")};
+    QTest::newRow("generated") << generatedRecords(1500) << QStringList();
+    QTest::newRow("generated, identified") << generatedRecords(1500) << QStringList{QStringLiteral("--identify")};
     // clang-format on
 }
 
-// The same records through --batch as JSON and as CSV: one row per record, each cell the
-// JSON's value.
+// The same records through --batch as JSON and as CSV: one row per record, and one column per
+// key of the JSON (the fields' under their captions, the identity's as identity.KEY), each cell
+// the JSON's value. A key that one writer has and the other lacks fails here.
 void tst_CsvOutput::matchesJson()
 {
     QFETCH(QByteArray, records);
-    QFETCH(bool, identify);
-    QStringList arguments{QStringLiteral("--batch"), QStringLiteral("-")};
-    if (identify)
-        arguments << QStringLiteral("--identify");
+    QFETCH(QStringList, options);
+    const QStringList arguments =
+        QStringList{QStringLiteral("--batch"), QStringLiteral("-")} + options;
     const CommandRun json = runCommand(arguments, records);
     const CommandRun csv = runCommand(arguments + QStringList{QStringLiteral("--csv")}, records);
     QCOMPARE(json.status, EXIT_SUCCESS);
@@ -265,9 +213,10 @@ void tst_CsvOutput::matchesJson()
     QCOMPARE(lines.takeLast(), QByteArray());
     QCOMPARE(rows.size(), lines.size() + 1);
     const QStringList header = rows[0];
-    const QStringList identityKeys = PartIdentity().toJson().keys();
+    QCOMPARE(QSet<QString>(header.cbegin(), header.cend()).size(), header.size());
 
-    int unreadable = 0, identified = 0, neutralised = 0, partial = 0;
+    QSet<QString> jsonColumns; // every key the JSON lines hold, named as the CSV names them
+    int unreadable = 0, identified = 0, neutralised = 0, partial = 0, disagreeing = 0;
     for (qsizetype r = 0; r < lines.size(); ++r) {
         const QJsonObject object = QJsonDocument::fromJson(lines[r]).object();
         const QStringList& row = rows[r + 1];
@@ -282,41 +231,71 @@ void tst_CsvOutput::matchesJson()
             const qsizetype at = header.indexOf(name);
             return at < 0 ? QStringLiteral("<no column %1>").arg(name) : cellValue(row[at]);
         };
-        QCOMPARE(column(QStringLiteral("record")), expectedCell(object.value(u"record")));
-        QCOMPARE(column(QStringLiteral("error")), expectedCell(object.value(u"error")));
         if (object.contains(u"error")) {
             ++unreadable;
             // Nothing else on the row of an unreadable record.
             QCOMPARE(row.count(QString()), row.size() - 2);
-            continue;
         }
-        for (const char* key : {"line1", "line2", "line3", "model_name", "messages", "completed"})
-            QCOMPARE(column(QLatin1StringView(key)),
-                     expectedCell(object.value(QLatin1StringView(key))));
-        const QJsonObject fields = object.value(u"fields").toObject();
-        for (const FieldInfo& info : fieldTable())
-            QCOMPARE(column(QString::fromLatin1(info.caption)),
-                     expectedCell(fields.value(QLatin1StringView(info.jsonKey))));
-        if (!identify) {
-            QCOMPARE(row.size(), 5 + qsizetype(kFieldCount) + 3);
-            continue;
+        for (auto key = object.constBegin(); key != object.constEnd(); ++key) {
+            const QJsonValue value = key.value();
+            if (key.key() == u"fields") {
+                for (const FieldInfo& info : fieldTable()) {
+                    const QString caption = QString::fromLatin1(info.caption);
+                    jsonColumns << caption;
+                    QCOMPARE(column(caption), expectedCell(value[QLatin1StringView(info.jsonKey)]));
+                }
+            } else if (key.key() == u"identity") {
+                const QJsonObject identity = value.toObject();
+                identified += !identity.isEmpty();
+                for (auto fact = identity.constBegin(); fact != identity.constEnd(); ++fact) {
+                    jsonColumns << QStringLiteral("identity.") + fact.key();
+                    QCOMPARE(column(QStringLiteral("identity.") + fact.key()),
+                             expectedCell(fact.value()));
+                }
+            } else if (key.key() == u"unread") {
+                jsonColumns << key.key();
+                QStringList unread; // "field letter", one a line
+                for (const QJsonValue& letter : value.toArray())
+                    unread << letter[u"field"].toString() + u' ' + letter[u"letter"].toString();
+                QCOMPARE(column(key.key()), unread.join(u'\n'));
+                partial += !unread.isEmpty();
+            } else if (key.key() == u"disagreements") {
+                jsonColumns << key.key();
+                QStringList sentences; // the window's sentence for each, one a line
+                for (const QJsonValue& row : value.toArray()) {
+                    RowComparison disagreement;
+                    for (const FieldInfo& info : fieldTable()) {
+                        if (row[u"field"].toString() == QLatin1StringView(info.jsonKey))
+                            disagreement.field = info.field;
+                    }
+                    disagreement.tables = row[u"tables"].toString();
+                    disagreement.part = row[u"part"].toString();
+                    disagreement.verdict = disagreement.tables.isEmpty() ? RowVerdict::TablesBlank
+                                                                         : RowVerdict::Differs;
+                    sentences << ResultReport::sentence(disagreement);
+                }
+                QCOMPARE(column(key.key()), sentences.join(u'\n'));
+                disagreeing += !sentences.isEmpty();
+            } else {
+                jsonColumns << key.key();
+                QCOMPARE(column(key.key()), expectedCell(value));
+            }
         }
-        const QJsonObject identity = object.value(u"identity").toObject();
-        identified += !identity.isEmpty();
-        for (const QString& key : identityKeys)
-            QCOMPARE(column(QStringLiteral("identity.") + key), expectedCell(identity.value(key)));
-        QCOMPARE(column(QStringLiteral("suggestions")), expectedCell(object.value(u"suggestions")));
-        QCOMPARE(column(QStringLiteral("reason")), expectedCell(object.value(u"reason")));
-        QStringList unread; // "field letter", one a line
-        for (const QJsonValue& letter : object.value(u"unread").toArray())
-            unread << letter[u"field"].toString() + u' ' + letter[u"letter"].toString();
-        QCOMPARE(column(QStringLiteral("unread")), unread.join(u'\n'));
-        partial += !unread.isEmpty();
+        // A record whose identity is null leaves the identity's columns empty.
+        if (object.value(u"identity").isNull()) {
+            for (qsizetype c = 0; c < header.size(); ++c) {
+                if (header[c].startsWith(u"identity."))
+                    QCOMPARE(row[c], QString());
+            }
+        }
     }
+    QCOMPARE(jsonColumns, QSet<QString>(header.cbegin(), header.cend()));
     // The records exercised what they are meant to.
     QVERIFY(unreadable > 0);
     QVERIFY(neutralised > 0);
+    const bool identify = options.contains(u"--identify");
     QCOMPARE(identified > 0, identify);
+    QCOMPARE(disagreeing > 0, identify);
     // The hostile records hold a part number with a letter the tables lack.
     if (identify && records.contains("AXDA3200DKV4Z"))
         QVERIFY(partial > 0);

@@ -1,8 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
+#include "CsvReader.h"
 #include "DecodeCommand.h"
+#include "DecodePass.h"
+#include "DecodeRecord.h"
 #include "FileSystems.h"
+#include "PartTable.h"
+#include "ResultReport.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -58,6 +63,11 @@ private Q_SLOTS:
     void identifyAddsOneLine();
     void identifyJson();
     void batchIdentify();
+    void disagreements_data();
+    void disagreements();
+    void windowAndCommandAgreeOnEveryPart();
+    void batchCitesSourcesById();
+    void batchSuggestsOnlyWhenAsked();
     void realExecutable();
     void lostOutput_data();
     void lostOutput();
@@ -255,6 +265,10 @@ void tst_DecodeCommand::usageErrors_data()
     QTest::newRow("json twice") << strings({"--json", "--json", "A1000"}) << QByteArray("--json given more than once");
     QTest::newRow("identify twice") << strings({"--identify", "A1000", "--identify"}) << QByteArray("--identify given more than once");
     QTest::newRow("help twice, short and long") << strings({"-h", "--help"}) << QByteArray("--help given more than once");
+    QTest::newRow("suggest without identify") << strings({"--batch", "-", "--suggest"}) << QByteArray("--suggest needs --identify");
+    QTest::newRow("sources with a batch") << strings({"--sources", "--batch", "-"}) << QByteArray("--batch cannot be used with --sources");
+    QTest::newRow("sources with identify") << strings({"--identify", "--sources"}) << QByteArray("--identify cannot be used with --sources");
+    QTest::newRow("sources with lines") << strings({"--sources", "A1000"}) << QByteArray("--sources takes no code lines");
     // clang-format on
 }
 
@@ -283,14 +297,15 @@ void tst_DecodeCommand::versionAndHelp()
         QVERIFY2(line.size() <= 80, qPrintable(line));
     // Both forms of use, every option at the start of its line, the statuses and examples.
     QVERIFY(lines[0].startsWith(u"Usage: tallisk-decode [--json | --csv]"));
-    QVERIFY(lines.contains(
-        QStringLiteral("       tallisk-decode --batch FILE [--json | --csv] [--identify]")));
+    QVERIFY(lines.contains(QStringLiteral(
+        "       tallisk-decode --batch FILE [--json | --csv] [--identify [--suggest]]")));
+    QVERIFY(lines.contains(QStringLiteral("       tallisk-decode --sources [--json | --csv]")));
     const auto startsALine = [&lines](const QString& start, qsizetype from = 0) {
         return lines.indexOf(
             QRegularExpression(QRegularExpression::escape(start) + QStringLiteral(".*")), from);
     };
-    for (const char* option : {"--json ", "--csv ", "--identify ", "--html FILE ", "--batch FILE ",
-                               "-h, --help ", "-v, --version "})
+    for (const char* option : {"--json ", "--csv ", "--identify ", "--suggest ", "--html FILE ",
+                               "--batch FILE ", "--sources ", "-h, --help ", "-v, --version "})
         QVERIFY2(startsALine(QStringLiteral("  ") + QLatin1StringView(option)) > 0, option);
     QVERIFY(help.out.contains("line longer than 65536 bytes"));
     QVERIFY(help.out.contains("real part") && !help.out.contains("part table"));
@@ -530,7 +545,8 @@ void tst_DecodeCommand::identifyAddsOneLine_data()
 }
 
 // --identify changes nothing of the decoder's output: it adds its lines after the seventeen
-// rows, and near misses go to standard error after the pass's own messages.
+// rows (the disagreements last, see disagreements()), and near misses go to standard error
+// after the pass's own messages.
 void tst_DecodeCommand::identifyAddsOneLine()
 {
     QFETCH(QStringList, lines);
@@ -539,7 +555,9 @@ void tst_DecodeCommand::identifyAddsOneLine()
     const Run plain = run(lines);
     const Run identifying = run(QStringList{QStringLiteral("--identify")} + lines);
     QCOMPARE(identifying.status, plain.status);
-    QCOMPARE(identifying.out, plain.out + identified);
+    const qsizetype disagreements = identifying.out.indexOf("\nDisagreement: ");
+    QCOMPARE(identifying.out.first(disagreements < 0 ? identifying.out.size() : disagreements + 1),
+             plain.out + identified);
     QVERIFY2(identifying.err.startsWith(plain.err + hint), identifying.err.constData());
     QCOMPARE(identifying.err.count('\n'), plain.err.count('\n') + (hint.isEmpty() ? 0 : 1));
 }
@@ -555,6 +573,7 @@ void tst_DecodeCommand::identifyJson()
     QCOMPARE(object.take(u"suggestions").toArray(), QJsonArray());
     QCOMPARE(object.take(u"reason"), QJsonValue(QJsonValue::Null));
     QCOMPARE(object.take(u"unread").toArray(), QJsonArray());
+    QCOMPARE(object.take(u"disagreements").toArray().size(), 10); // the tables say nothing
     QCOMPARE(object, plain); // the decoder's result, message and blank fields, as without
     QCOMPARE(identity.keys(), strings({"basis", "clock_mhz", "core", "family", "fsb_mhz", "l1_kb",
                                        "l2_kb", "max_temp_c", "multiplier", "name", "package",
@@ -615,13 +634,222 @@ void tst_DecodeCommand::batchIdentify()
     QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
     QCOMPARE(first.take(u"identity").toObject().value(u"core").toString(),
              QStringLiteral("Barton"));
-    for (const char16_t* key : {u"suggestions", u"reason", u"unread"})
+    for (const char16_t* key : {u"suggestions", u"reason", u"unread", u"disagreements"})
         first.remove(key);
     QCOMPARE(first, QJsonDocument::fromJson(plain[0]).object());
     QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(u"identity"),
              QJsonValue(QJsonValue::Null));
     // A record that cannot be read has no result to identify.
     QCOMPARE(QJsonDocument::fromJson(lines[2]).object().keys(), strings({"error", "record"}));
+}
+
+// A disagreement as "json_key: tables -> part".
+static QString described(const QJsonValue& disagreement)
+{
+    return QStringLiteral("%1: %2 -> %3")
+        .arg(disagreement[u"field"].toString(), disagreement[u"tables"].toString(),
+             disagreement[u"part"].toString());
+}
+
+static QJsonObject jsonOf(const QStringList& arguments)
+{
+    return QJsonDocument::fromJson(run(arguments).out).object();
+}
+
+void tst_DecodeCommand::disagreements_data()
+{
+    addColumns<QString, QStringList>({"line1", "expected"});
+    // clang-format off
+    QTest::newRow("worked example agrees") << QStringLiteral("AXDA2500DKV4D") << QStringList();
+    QTest::newRow("tables without the 2600+ clock") << QStringLiteral("AXDA2600DKV4D") << strings({
+        "working_frequency: Unsupported Chip -> 1917", "multiplier: Unsupported Chip -> 11.5"});
+    QTest::newRow("Slot A letters read otherwise") << QStringLiteral("K7600MTR51B") << strings({
+        "core:  -> Argon or Pluto", "package_type:  -> Module", "operating_voltage: 1.20v -> 1.60v",
+        "l2_cache: 1024KB -> 512KB", "multiplier:  -> 6.0", "fsb_frequency:  -> 200MHz"});
+    QTest::newRow("declined Athlon MP") << QStringLiteral("AMP1800DMS3C") << strings({
+        "core:  -> Palomino", "performance_rating:  -> 1800+", "working_frequency:  -> 1533",
+        "package_type:  -> OPGA", "operating_voltage:  -> 1.75v", "operating_temperature:  -> 95°C",
+        "l1_cache:  -> 128KB", "l2_cache:  -> 256KB", "multiplier:  -> 11.5", "fsb_frequency:  -> 266MHz"});
+    // clang-format on
+}
+
+// The rows the window marks, as the command gives them: JSON objects, one text line each after
+// the answer, one CSV cell; the text and the cell in the window's own sentences.
+void tst_DecodeCommand::disagreements()
+{
+    QFETCH(QString, line1);
+    QFETCH(QStringList, expected);
+    const QStringList lines{line1, kExample[1], kExample[2]};
+    const QJsonArray json =
+        jsonOf(strings({"--json", "--identify"}) + lines).value(u"disagreements").toArray();
+    QStringList found;
+    QStringList sentences;
+    for (const QJsonValue& disagreement : json) {
+        found << described(disagreement);
+        RowComparison row;
+        for (const FieldInfo& info : fieldTable()) {
+            if (disagreement[u"field"].toString() == QLatin1StringView(info.jsonKey))
+                row.field = info.field;
+        }
+        row.tables = disagreement[u"tables"].toString();
+        row.part = disagreement[u"part"].toString();
+        row.verdict = row.tables.isEmpty() ? RowVerdict::TablesBlank : RowVerdict::Differs;
+        sentences << ResultReport::sentence(row);
+    }
+    QCOMPARE(found, expected);
+
+    // Text: after the Identified line, one line each; nothing after them.
+    const QStringList text =
+        QString::fromUtf8(run(QStringList{QStringLiteral("--identify")} + lines).out)
+            .split(u'\n', Qt::SkipEmptyParts);
+    const qsizetype identified = text.indexOf(QRegularExpression(QStringLiteral("Identified: .*")));
+    QVERIFY(identified > 0);
+    QStringList disagreementLines;
+    for (const QString& sentence : sentences)
+        disagreementLines << QStringLiteral("Disagreement: ") + sentence;
+    QCOMPARE(text.mid(identified + 1), disagreementLines);
+
+    // CSV: one cell, a sentence a line.
+    QString problem;
+    const QList<QStringList> rows =
+        readCsv(run(strings({"--csv", "--identify"}) + lines).out, &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(cellValue(rows[1].at(rows[0].indexOf(QStringLiteral("disagreements")))),
+             sentences.join(u'\n'));
+}
+
+// The window marks the rows of its report; the command prints those of its identification:
+// for every known part, with the worked example's lines 2 and 3, they are the same rows.
+void tst_DecodeCommand::windowAndCommandAgreeOnEveryPart()
+{
+    int disagreeing = 0;
+    for (const PartIdentity& part : PartTable::instance().rows()) {
+        DecodeRecord checked(part.part, kExample[1], kExample[2]);
+        const PassOutcome outcome = runDecodePass(checked);
+        const ResultReport report = ResultReport::of(checked, checked.messages(), outcome);
+        QStringList window;
+        for (const RowComparison& row : report.disagreements())
+            window << QStringLiteral("%1: %2 -> %3")
+                          .arg(QLatin1StringView(fieldInfo(row.field).jsonKey), row.tables,
+                               row.part);
+        QStringList command;
+        for (const QJsonValue& disagreement :
+             jsonOf(QStringList{QStringLiteral("--json"), QStringLiteral("--identify"), part.part,
+                                kExample[1], kExample[2]})
+                 .value(u"disagreements")
+                 .toArray())
+            command << described(disagreement);
+        QVERIFY2(report.identification.part, qPrintable(part.part));
+        QCOMPARE(command, window);
+        disagreeing += !window.isEmpty();
+    }
+    QVERIFY(disagreeing > 10);
+}
+
+// A batch cites its sources by id; --sources lists each once, and with it every record's ids
+// give back the whole citations a single decode of the same lines gives.
+void tst_DecodeCommand::batchCitesSourcesById()
+{
+    QHash<QString, QString> citations;
+    QStringList ids;
+    for (const QByteArray& line : run(strings({"--sources", "--json"})).out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QJsonObject source = QJsonDocument::fromJson(line).object();
+        const QString id = source.value(u"id").toString();
+        const QString address = source.value(u"address").toString();
+        ids << id;
+        citations.insert(id, source.value(u"title").toString() +
+                                 (address.isEmpty() ? QString() : QStringLiteral(", ") + address));
+    }
+    QVERIFY(ids.size() > 20);
+    // The same list as text and as CSV.
+    QStringList text;
+    for (const QString& id : ids)
+        text << id + QStringLiteral(": ") + citations.value(id);
+    QCOMPARE(QString::fromUtf8(run({QStringLiteral("--sources")}).out), text.join(u'\n') + u'\n');
+    QString problem;
+    const QList<QStringList> rows = readCsv(run(strings({"--sources", "--csv"})).out, &problem);
+    QCOMPARE(rows.value(0), strings({"id", "title", "address"}));
+    QCOMPARE(rows.size(), ids.size() + 1);
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        QCOMPARE(cellValue(rows[i + 1][0]), ids[i]);
+        QCOMPARE(citations.value(ids[i]),
+                 cellValue(rows[i + 1][1]) +
+                     (rows[i + 1][2].isEmpty() ? QString()
+                                               : QStringLiteral(", ") + cellValue(rows[i + 1][2])));
+    }
+
+    // A known part, one read from its letters, a core the stepping narrows (its own source),
+    // a letter not read.
+    const QList<QStringList> records{
+        {QStringLiteral("AXDA2800DKV4D")},
+        kExample,
+        {QStringLiteral("AXDA2200DKV3C"), kExample[1], QStringLiteral("KIUHB0312XPMW")},
+        {QStringLiteral("K7600MTR51B")},
+        {QStringLiteral("axda2800dkv4z")},
+    };
+    QByteArray input;
+    for (const QStringList& lines : records)
+        input += lines.join(u'\t').toUtf8() + '\n';
+    for (const bool csv : {false, true}) {
+        QStringList arguments = strings({"--batch", "-", "--identify"});
+        if (csv)
+            arguments << QStringLiteral("--csv");
+        const Run batch = run(arguments, input);
+        QCOMPARE(batch.status, EXIT_SUCCESS);
+        QList<QStringList> cited; // each record's ids
+        if (csv) {
+            const QList<QStringList> table = readCsv(batch.out, &problem);
+            const qsizetype column = table[0].indexOf(QStringLiteral("identity.sources"));
+            for (const QStringList& row : table.mid(1))
+                cited << cellValue(row[column]).split(u'\n');
+        } else {
+            for (const QByteArray& line : batch.out.split('\n').mid(0, records.size())) {
+                QStringList sources;
+                for (const QJsonValue& id :
+                     QJsonDocument::fromJson(line)[u"identity"][u"sources"].toArray())
+                    sources << id.toString();
+                cited << sources;
+            }
+        }
+        QCOMPARE(cited.size(), records.size());
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            QStringList joined;
+            for (const QString& id : cited[i]) {
+                QVERIFY2(citations.contains(id), qPrintable(id));
+                joined << citations.value(id);
+            }
+            QStringList whole;
+            for (const QJsonValue& citation : jsonOf(strings({"--json", "--identify"}) + records[i])
+                                                  .value(u"identity")[u"sources"]
+                                                  .toArray())
+                whole << citation.toString();
+            QVERIFY(!whole.isEmpty());
+            QCOMPARE(joined, whole);
+        }
+    }
+}
+
+// Suggestions cost far more than the rest of a record: a batch looks for them only when asked,
+// and then finds what a single decode finds; the reason comes always.
+void tst_DecodeCommand::batchSuggestsOnlyWhenAsked()
+{
+    const QByteArray input = "AXDA2500DKV4\nAXDA2800DKV4D\n";
+    const QJsonObject single = jsonOf(strings({"--json", "--identify", "AXDA2500DKV4"}));
+    QCOMPARE(single.value(u"suggestions").toArray().first(), QStringLiteral("AXDA2500DKV4D"));
+    for (const bool suggest : {false, true}) {
+        QStringList arguments = strings({"--batch", "-", "--identify"});
+        if (suggest)
+            arguments << QStringLiteral("--suggest");
+        const QList<QByteArray> lines = run(arguments, input).out.split('\n');
+        const QJsonObject notKnown = QJsonDocument::fromJson(lines[0]).object();
+        QCOMPARE(notKnown.value(u"reason"), single.value(u"reason"));
+        QCOMPARE(notKnown.value(u"suggestions"),
+                 suggest ? single.value(u"suggestions") : QJsonValue(QJsonValue::Null));
+        // A known part needs none.
+        QCOMPARE(QJsonDocument::fromJson(lines[1])[u"suggestions"], QJsonValue(QJsonArray()));
+    }
 }
 
 void tst_DecodeCommand::realExecutable()
@@ -646,7 +874,7 @@ void tst_DecodeCommand::realExecutable()
     process.start(QStringLiteral(TALLISK_DECODE_PATH),
                   {QStringLiteral("--identify"), QStringLiteral("axmd2600gjq4d")});
     QVERIFY(process.waitForFinished(30000));
-    QVERIFY(process.readAllStandardOutput().endsWith(
+    QVERIFY(process.readAllStandardOutput().contains(
         "\nIdentified: AMD Athlon XP-M 2600+ (Barton, 1833 MHz, 333 MHz bus, 11.0x, 512 KB L2) "
         "[known part]\n"));
 }

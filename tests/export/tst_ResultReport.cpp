@@ -52,7 +52,7 @@ void tst_ResultReport::typedLinesStayText()
     QCOMPARE(items.value(0), text);
     QCOMPARE(items.value(21), realPart);
     QCOMPARE(items.last(), QString());
-    if (!report.part) { // then why, and what to try instead
+    if (!report.identification.part) { // then why, and what to try instead
         QVERIFY(!report.reason.isEmpty());
         QCOMPARE(items.value(22), report.reason.simplified());
         QCOMPARE(items.size(), 24 + int(!report.suggestions.isEmpty()));
@@ -63,7 +63,7 @@ void tst_ResultReport::typedLinesStayText()
     QCOMPARE(ResultPage::render(report).isValidUtf8(), true);
     // The page's own markup around the typed text is all there is of it.
     QCOMPARE(page.count(u"<td"), 3 + 17 * 3);
-    QCOMPARE(page.contains(u"<h2>Sources</h2>"), report.part.has_value());
+    QCOMPARE(page.contains(u"<h2>Sources</h2>"), report.identification.part.has_value());
 }
 
 void tst_ResultReport::onlyWebAddressesAreLinks_data()

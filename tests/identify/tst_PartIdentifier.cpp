@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentifier.h"
+#include "SourceList.h"
 #include "TestSupport.h"
 
+#include <QJsonArray>
 #include <QSet>
 #include <QTest>
 
@@ -91,8 +93,18 @@ void tst_PartIdentifier::basisOfTheAnswer()
     QVERIFY(id);
     QTEST(id->basis, "basis");
     QVERIFY(!id->sources.isEmpty());
-    for (const QString& source : id->sources)
-        QVERIFY2(source.size() > 10, qPrintable(source)); // a title, not an id
+    // Cited by id; a whole citation gives its title and address.
+    const QJsonArray whole = id->toJson().value(u"sources").toArray();
+    QCOMPARE(whole.size(), id->sources.size());
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        const std::optional<SourceList::Source> source =
+            SourceList::instance().source(id->sources[i]);
+        QVERIFY2(source, qPrintable(id->sources[i]));
+        QVERIFY(whole[i].toString().startsWith(source->title));
+        QVERIFY(whole[i].toString().endsWith(source->address));
+    }
+    QCOMPARE(id->toJson(Citations::Ids).value(u"sources").toArray(),
+             QJsonArray::fromStringList(id->sources));
     QCOMPARE(id->toJson().value(u"basis").toString(), id->basis);
 }
 

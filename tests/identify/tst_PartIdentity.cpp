@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartIdentity.h"
+#include "SourceList.h"
 #include "TestSupport.h"
 
 #include <QJsonArray>
@@ -41,7 +42,7 @@ static PartIdentity barton3200()
     p.socket = QStringLiteral("Socket A");
     p.note = QStringLiteral("not part of the JSON");
     p.basis = QStringLiteral("known part");
-    p.sources = {QStringLiteral("A review, https://example.org/a"), QStringLiteral("A datasheet")};
+    p.sources = {QStringLiteral("S21"), QStringLiteral("no such id")};
     return p;
 }
 
@@ -73,8 +74,14 @@ void tst_PartIdentity::jsonNumbersAndNulls()
     QCOMPARE(full.value(u"multiplier").toDouble(), 11.0);
     QCOMPARE(full.value(u"vcore").toDouble(), 1.65);
     QCOMPARE(full.value(u"basis").toString(), QStringLiteral("known part"));
+    // Sources whole, as title and address (an id the list lacks has no text), or by id.
     QCOMPARE(full.value(u"sources").toArray().size(), 2);
-    QCOMPARE(full.value(u"sources").toArray().at(1).toString(), QStringLiteral("A datasheet"));
+    QCOMPARE(full.value(u"sources").toArray().at(0).toString(),
+             SourceList::instance().text(QStringLiteral("S21")));
+    QVERIFY(full.value(u"sources").toArray().at(0).toString().contains(u"http"));
+    QCOMPARE(full.value(u"sources").toArray().at(1).toString(), QString());
+    QCOMPARE(barton3200().toJson(Citations::Ids).value(u"sources").toArray(),
+             QJsonArray({QStringLiteral("S21"), QStringLiteral("no such id")}));
     // As text, numbers are bare JSON numbers, not strings.
     const QByteArray text = QJsonDocument(full).toJson(QJsonDocument::Compact);
     QVERIFY2(text.contains("\"clock_mhz\":2200"), text.constData());

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandRun.h"
+#include "CsvReader.h"
 #include "DecodeRecord.h"
 #include "ExportPlaces.h"
 #include "FileSystems.h"
@@ -8,6 +10,7 @@
 #include "PartIdentity.h"
 #include "RealPartArea.h"
 #include "ResultPage.h"
+#include "SourceList.h"
 #include "TableFileWriter.h"
 #include "TalliskVersion.h"
 #include "TestSupport.h"
@@ -146,6 +149,8 @@ private Q_SLOTS:
     void copyResultGivesTheWholeAnswer();
     void saveResultAsWritesAWebPage_data();
     void saveResultAsWritesAWebPage();
+    void saveResultAsWritesCsv_data();
+    void saveResultAsWritesCsv();
 
     void exportWritesTableAndSaysWhere_data();
     void exportWritesTableAndSaysWhere();
@@ -750,7 +755,7 @@ void tst_frmMain::sourcesListEachWithItsAddress()
     QCOMPARE(box.title, QStringLiteral("Sources"));
     QCOMPARE(box.kind, BoxText::Links);
     const QList<SourceLink>& sources = m_window->report()->sources;
-    QCOMPARE(sources.size(), m_window->report()->part->sources.size());
+    QCOMPARE(sources.size(), m_window->report()->identification.part->sources.size());
     for (const SourceLink& source : sources) {
         QVERIFY2(box.text.contains(source.title.toHtmlEscaped()), qPrintable(source.title));
         if (source.address.startsWith(u"http"))
@@ -854,8 +859,8 @@ void tst_frmMain::copyResultGivesTheWholeAnswer()
         "Multiplier: the marking tables say Unsupported Chip, but the real part says 11.5.",
     });
     // Then every source of the answer, by its title and address.
-    for (const QString& citation : m_window->report()->part->sources)
-        expected << QStringLiteral("Source: ") + citation;
+    for (const QString& id : m_window->report()->identification.part->sources)
+        expected << QStringLiteral("Source: ") + SourceList::instance().text(id);
     QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'), expected + QStringList{QString()});
 }
 
@@ -901,7 +906,8 @@ void tst_frmMain::saveResultAsWritesAWebPage()
     QCOMPARE(QFileInfo(dialog.suggestedPath).fileName(), QStringLiteral("AXDA2600DKV4D.html"));
     QCOMPARE(QFileInfo(dialog.suggestedPath).absolutePath(),
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    QCOMPARE(dialog.types, (QList<FileType>{{QStringLiteral("Web page"), QStringLiteral("html")}}));
+    QCOMPARE(dialog.types, (QList<FileType>{{QStringLiteral("Web page"), QStringLiteral("html")},
+                                            {QStringLiteral("CSV"), QStringLiteral("csv")}}));
     QStringList shown;
     for (const MessageBoxRecord& box : MessageBoxes::recorded())
         shown << box.text;
@@ -932,6 +938,53 @@ void tst_frmMain::saveResultAsWritesAWebPage()
           "<td>85°C</td>", "AMD Athlon XP 2600+<br>", "read from the letters of its part number",
           "https://arsee88.blogspot.com/2010/06/amd-processors-opn-and-identification.html\">"})
         QVERIFY2(page.contains(QString::fromUtf8(shownOnPage)), shownOnPage);
+}
+
+void tst_frmMain::saveResultAsWritesCsv_data()
+{
+    addColumns<QString, qsizetype>({"name", "chosen"});
+    QTest::newRow("CSV chosen") << QStringLiteral("saved.csv") << qsizetype(1);
+    // A name typed with another type's suffix says what the file is.
+    QTest::newRow("named .csv, web page chosen") << QStringLiteral("saved.csv") << qsizetype(0);
+    QTest::newRow("named .html, CSV chosen") << QStringLiteral("saved.html") << qsizetype(1);
+}
+
+// As CSV the saved result is what `tallisk-decode --csv --identify` writes for the same lines,
+// the pass's messages and its early end included.
+void tst_frmMain::saveResultAsWritesCsv()
+{
+    QFETCH(QString, name);
+    QFETCH(qsizetype, chosen);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    const QStringList lines{QStringLiteral("AMP1800DMS3C"), kExample2, kExample3};
+    type(lines[0], lines[1], lines[2]);
+    clickCheck();
+    MessageBoxes::setNextSaveChoice(SaveChoice{path, chosen});
+    child<QAction>(QStringLiteral("mnuSaveResultAs"))->trigger();
+    const QByteArray saved = readFile(path);
+    if (name.endsWith(u".html")) {
+        QCOMPARE(saved, ResultPage::render(*m_window->report()));
+        return;
+    }
+    QCOMPARE(
+        saved,
+        runCommand(QStringList{QStringLiteral("--csv"), QStringLiteral("--identify")} + lines).out);
+
+    QString problem;
+    const QList<QStringList> rows = readCsv(saved, &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(rows.size(), 2);
+    const auto cell = [&rows](const char* column) {
+        return cellValue(rows[1].value(rows[0].indexOf(QLatin1StringView(column))));
+    };
+    QCOMPARE(cell("line1"), lines[0]);
+    QCOMPARE(cell("messages"),
+             QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
+    QCOMPARE(cell("completed"), QStringLiteral("false"));
+    QCOMPARE(cell("identity.name"), QStringLiteral("AMD Athlon MP 1800+"));
+    QCOMPARE(cell("disagreements").split(u'\n').size(), m_window->report()->disagreements().size());
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()

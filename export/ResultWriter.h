@@ -4,22 +4,24 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tallisk {
 
-class DecodeRecord;
+class DecodeTarget;
 class Identification;
 enum class PassOutcome;
 
-// One pass's result as the command prints it.
+// One pass's result as the command prints it and the window saves it.
 struct DecodeResult
 {
-    const DecodeRecord& record;
+    const DecodeTarget& checked; // the three lines, the model name and the seventeen fields
+    const QStringList& messages; // every message the pass showed, in order
     PassOutcome outcome;
     const Identification* identification = nullptr; // only with --identify
 };
 
-// Writes results in one output format, appended to the command's output buffer.
+// Writes results in one output format, appended to a buffer the caller owns.
 class ResultWriter
 {
 public:
