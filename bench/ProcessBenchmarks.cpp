@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Whole-program benchmarks, measured from the outside on child processes: the batch command
-// over a generated file against a program that only reads that file, and the window's start-up
-// against a bare Qt program that shows the same kind of notice first, both worked from outside
-// on the X display. Each repetition is one run of the child; the script asks for several and
-// reads the medians.
+// over a generated collection, plain and with --identify (JSON Lines, CSV, with suggestions),
+// and the window's start-up against a bare Qt program that shows the same kind of notice first,
+// both worked from outside on the X display. Each repetition is one run of the child; the
+// script asks for several and reads the medians.
 #include "BenchCodes.h"
 #include "ChildProcess.h"
 #include "WindowWatch.h"
@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,93 +44,60 @@ double mebibytes(long kib)
     return static_cast<double>(kib) / 1024.0;
 }
 
-// The batch file: the mixed codes in turn, three TAB-separated lines a record, made once.
+// The batch file: the collection's lines in turn, three TAB-separated lines a record, made
+// once for each size.
 struct BatchFile
 {
     QTemporaryDir dir;
     std::string path;
-    std::string outputPath;
     qint64 records = 0;
     bool ok = false;
 };
 
-const BatchFile& batchFile()
+const BatchFile& batchFile(qint64 records)
 {
-    static const std::unique_ptr<BatchFile> file = [] {
-        auto made = std::make_unique<BatchFile>();
-        made->records = recordCount();
-        if (!made->dir.isValid())
-            return made;
-        const QString path = made->dir.filePath(QStringLiteral("records.tsv"));
-        made->path = path.toStdString();
-        made->outputPath = made->dir.filePath(QStringLiteral("records.jsonl")).toStdString();
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
-            return made;
-        const auto codes = mixedCodes();
-        std::vector<QByteArray> lines;
-        for (const BenchCode& code : codes)
-            lines.push_back(QByteArray(code.line1) + '\t' + code.line2 + '\t' + code.line3 + '\n');
-        for (qint64 i = 0; i < made->records; ++i)
-            out.write(lines[static_cast<std::size_t>(i) % lines.size()]);
-        made->ok = out.flush() && out.error() == QFileDevice::NoError;
-        return made;
-    }();
+    static std::map<qint64, std::unique_ptr<BatchFile>> files;
+    std::unique_ptr<BatchFile>& file = files[records];
+    if (file)
+        return *file;
+    file = std::make_unique<BatchFile>();
+    file->records = records;
+    if (!file->dir.isValid())
+        return *file;
+    const QString path = file->dir.filePath(QStringLiteral("records.tsv"));
+    file->path = path.toStdString();
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return *file;
+    std::vector<QByteArray> lines;
+    for (const BenchCode& code : collectionCodes())
+        lines.push_back(QByteArray(code.line1) + '\t' + code.line2 + '\t' + code.line3 + '\n');
+    for (qint64 i = 0; i < records; ++i)
+        out.write(lines[static_cast<std::size_t>(i) % lines.size()]);
+    file->ok = out.flush() && out.error() == QFileDevice::NoError;
     return *file;
 }
 
-// Checks the command's output once, outside the timed runs: one JSON object per record,
-// numbered in order, none of them an error.
-std::string checkBatchOutput(const BatchFile& file)
+// One way to run the batch: its options beyond --batch FILE.
+struct BatchMode
 {
-    QFile out(QString::fromStdString(file.outputPath));
-    if (!out.open(QIODevice::ReadOnly))
-        return "cannot read the batch output";
-    qint64 number = 0;
-    while (!out.atEnd()) {
-        const QByteArray line = out.readLine();
-        if (line.isEmpty())
-            break;
-        ++number;
-        // Every record is checked for being a record; every 997th is parsed through.
-        if (!line.startsWith("{") || line.contains("\"error\""))
-            return "record " + std::to_string(number) + " is not a decoded record";
-        if (number % 997 == 1) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value(QStringLiteral("record")).toInteger() != number ||
-                !object.contains(QStringLiteral("fields")))
-                return "record " + std::to_string(number) + " is numbered or formed wrongly";
-        }
-    }
-    out.remove();
-    if (number != file.records)
-        return "the batch wrote " + std::to_string(number) + " records, not " +
-               std::to_string(file.records);
-    return {};
-}
+    std::vector<std::string> options;
+    bool csv = false;
+    bool identify = false;
+};
 
-ChildProcess::Options batchDecode(const BatchFile& file)
+const BatchMode kPlain{{}, false, false};
+const BatchMode kIdentify{{"--identify"}, false, true};
+const BatchMode kIdentifyCsv{{"--identify", "--csv"}, true, true};
+const BatchMode kSuggest{{"--identify", "--suggest"}, false, true};
+
+ChildProcess::Options batchDecode(const BatchFile& file, const BatchMode& mode)
 {
     ChildProcess::Options options;
     options.arguments = {TALLISK_DECODE_PATH, "--batch", file.path};
+    options.arguments.insert(options.arguments.end(), mode.options.begin(), mode.options.end());
     options.timeoutSeconds = 600;
     return options;
-}
-
-ChildProcess::Options readFloor(const BatchFile& file)
-{
-    ChildProcess::Options options;
-    options.arguments = {TALLISK_READ_FLOOR_PATH, file.path};
-    options.output = ChildProcess::Output::Capture;
-    options.timeoutSeconds = 600;
-    return options;
-}
-
-void reportBatch(benchmark::State& state, const ChildProcess::Result& run, qint64 records)
-{
-    state.SetIterationTime(run.seconds);
-    state.counters["records_per_s"] = static_cast<double>(records) / run.seconds;
-    state.counters["peak_rss_MiB"] = mebibytes(run.peakRssKiB);
 }
 
 bool finished(const ChildProcess::Result& run)
@@ -137,56 +105,107 @@ bool finished(const ChildProcess::Result& run)
     return run.started && !run.timedOut && run.exitedNormally && run.exitStatus == 0;
 }
 
-void BM_Batch_Decode(benchmark::State& state)
+// Checks the command's output once, outside the timed runs, on a file of its own: one record
+// per input record, in order, none an error; as JSON each numbered, with the identity's key
+// under --identify; as CSV one header row and one row per record.
+std::string checkBatchOutput(const BatchMode& mode)
 {
-    const BatchFile& file = batchFile();
+    constexpr qint64 kChecked = 20'000;
+    const BatchFile& input = batchFile(kChecked);
+    if (!input.ok)
+        return "cannot write the batch file";
+    const std::string outputPath = input.path + ".out";
+    ChildProcess::Options options = batchDecode(input, mode);
+    options.output = ChildProcess::Output::File;
+    options.outputFile = outputPath;
+    if (!finished(ChildProcess::run(options)))
+        return "tallisk-decode --batch failed";
+    // Read a line at a time: the memory this process ever holds is counted in its children's
+    // peak (see docs/benchmarks.md), so it stays small.
+    QFile out(QString::fromStdString(outputPath));
+    if (!out.open(QIODevice::ReadOnly))
+        return "cannot read the batch output";
+    qint64 number = 0;
+    if (mode.csv) {
+        // Rows end with CR LF outside quotes (a cell may hold line breaks of its own).
+        bool quoted = false;
+        char previous = 0;
+        while (!out.atEnd()) {
+            const QByteArray block = out.read(1 << 16);
+            for (const char c : block) {
+                if (c == '"')
+                    quoted = !quoted;
+                else if (c == '\n' && previous == '\r' && !quoted)
+                    ++number;
+                previous = c;
+            }
+        }
+        out.remove();
+        if (number != kChecked + 1)
+            return "the CSV does not hold a header and one row per record";
+        return {};
+    }
+    while (!out.atEnd()) {
+        const QByteArray line = out.readLine();
+        if (line.isEmpty())
+            break;
+        ++number;
+        if (!line.startsWith("{") || line.contains("\"error\""))
+            return "record " + std::to_string(number) + " is not a decoded record";
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.value(QStringLiteral("record")).toInteger() != number ||
+            !object.contains(QStringLiteral("fields")) ||
+            object.contains(QStringLiteral("identity")) != mode.identify)
+            return "record " + std::to_string(number) + " is numbered or formed wrongly";
+    }
+    out.remove();
+    if (number != kChecked)
+        return "the batch wrote " + std::to_string(number) + " records, not " +
+               std::to_string(kChecked);
+    return {};
+}
+
+void BM_Batch(benchmark::State& state, const BatchMode& mode, qint64 records)
+{
+    const BatchFile& file = batchFile(records);
     if (!file.ok) {
         state.SkipWithError("cannot write the batch file");
         return;
     }
-    // Once, untimed: a run whose output is kept and checked; it also brings the file into
-    // the page cache, as the floor's first run finds it.
-    static const std::string checked = [&] {
-        ChildProcess::Options options = batchDecode(file);
-        options.output = ChildProcess::Output::File;
-        options.outputFile = file.outputPath;
-        if (!finished(ChildProcess::run(options)))
-            return std::string("tallisk-decode --batch failed");
-        return checkBatchOutput(file);
-    }();
+    const std::string checked = checkBatchOutput(mode);
     if (!checked.empty()) {
         state.SkipWithError(checked.c_str());
         return;
     }
+    // Once, untimed: it brings the file into the page cache for every timed run alike.
+    if (!finished(ChildProcess::run(batchDecode(file, mode)))) {
+        state.SkipWithError("tallisk-decode --batch failed");
+        return;
+    }
     for (auto _ : state) {
-        const ChildProcess::Result run = ChildProcess::run(batchDecode(file));
+        const ChildProcess::Result run = ChildProcess::run(batchDecode(file, mode));
         if (!finished(run)) {
             state.SkipWithError("tallisk-decode --batch failed");
             return;
         }
-        reportBatch(state, run, file.records);
+        state.SetIterationTime(run.seconds);
+        state.counters["records_per_s"] = static_cast<double>(records) / run.seconds;
+        state.counters["peak_rss_MiB"] = mebibytes(run.peakRssKiB);
     }
 }
-BENCHMARK(BM_Batch_Decode)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_Batch_ReadFloor(benchmark::State& state)
-{
-    const BatchFile& file = batchFile();
-    if (!file.ok) {
-        state.SkipWithError("cannot write the batch file");
-        return;
-    }
-    const std::string expected = std::to_string(file.records) + "\n";
-    for (auto _ : state) {
-        const ChildProcess::Result run = ChildProcess::run(readFloor(file));
-        if (!finished(run) || run.output != expected) {
-            state.SkipWithError("the read floor did not read every record");
-            return;
-        }
-        reportBatch(state, run, file.records);
-    }
-}
-BENCHMARK(BM_Batch_ReadFloor)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+// The batch, plain and with --identify, over the whole file; and once more over a tenth of it
+// with suggestions, whose index is the most the command holds, for the memory's growth.
+#define TALLISK_BATCH(name, mode, records)                                                         \
+    BENCHMARK_CAPTURE(BM_Batch, name, mode, records)                                               \
+        ->Iterations(1)                                                                            \
+        ->UseManualTime()                                                                          \
+        ->Unit(benchmark::kMillisecond)
+TALLISK_BATCH(plain, kPlain, recordCount());
+TALLISK_BATCH(identify, kIdentify, recordCount());
+TALLISK_BATCH(identify_csv, kIdentifyCsv, recordCount());
+TALLISK_BATCH(suggest, kSuggest, recordCount());
+TALLISK_BATCH(suggest_tenth, kSuggest, recordCount() / 10);
 
 // Presses keys on the display through xdotool, to the window that has the focus, as a user
 // would; outside the timed part of a run.
