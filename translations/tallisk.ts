@@ -19,7 +19,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Also names the real part that line 1 is the part number of: a part that a public source names, or one read from the part number&apos;s layout; &quot;not known&quot; otherwise, with the closest known part numbers on standard error as hints.</source>
+        <source>Also names the real part that line 1 is the part number of: a part that a public source names, or one read from the part number&apos;s layout, and the rows where the marking tables disagree with it; &quot;not known&quot; otherwise, with the reason, and the closest known part numbers on standard error as hints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --batch and --identify, also finds the closest known part numbers for each line that is not known, which takes much longer; without it their suggestions are null. A single decode always finds them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -28,6 +32,10 @@
     </message>
     <message>
         <source>Decodes one record per line of FILE (- for standard input), its code lines separated by TAB, and prints one JSON object per record, or with --csv one row. Empty lines, lines that start with # and a first line line1&lt;TAB&gt;line2&lt;TAB&gt;line3 are skipped; a line longer than %1 bytes gives an error record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists every public source that identification cites, once: its id, title and address, as text, or with --json one JSON object per line, or with --csv one row each. A batch&apos;s records cite their sources by id.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -99,6 +107,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--suggest needs --identify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be used with --sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sources takes no code lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>--batch takes no code lines as arguments</source>
         <translation type="unfinished"></translation>
     </message>
@@ -123,6 +143,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Disagreement: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Identified: not known</source>
         <translation type="unfinished"></translation>
     </message>
@@ -133,6 +157,10 @@
     <message>
         <source>%1: closest part numbers (not an identification): %2
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -813,6 +841,10 @@ tallisk-decode --help).
     <name>tallisk::frmMain</name>
     <message>
         <source>Web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
