@@ -109,10 +109,10 @@ QByteArray ResultPage::render(const ResultReport& report)
     return html.toUtf8();
 }
 
-QString ResultPage::sourceList(const QList<SourceLink>& sources)
+QString ResultPage::sourceList(const QList<SourceList::Source>& sources)
 {
     QString html = QStringLiteral("<ol>\n");
-    for (const SourceLink& source : sources) {
+    for (const SourceList::Source& source : sources) {
         html += QStringLiteral("<li>") + escaped(source.title);
         if (isWebAddress(source.address)) {
             html += QStringLiteral("<br><a href=\"%1\">%1</a>").arg(escaped(source.address));

@@ -26,7 +26,7 @@ public:
 
     // The sources as a numbered list, each title with its address below it as a link: the
     // page's list, and what the window's Sources box shows.
-    static QString sourceList(const QList<SourceLink>& sources);
+    static QString sourceList(const QList<SourceList::Source>& sources);
 };
 
 } // namespace tallisk

@@ -104,8 +104,7 @@ ResultReport ResultReport::of(const DecodeTarget& checked, const QStringList& me
         report.notRead << letter.text();
     for (const QString& id : part.sources) {
         const std::optional<SourceList::Source> source = SourceList::instance().source(id);
-        report.sources << (source ? SourceLink{source->title, source->address}
-                                  : SourceLink{id, QString()});
+        report.sources << source.value_or(SourceList::Source{id, QString()});
     }
     return report;
 }
@@ -132,13 +131,6 @@ QString ResultReport::mark(RowVerdict verdict)
         break;
     }
     return {};
-}
-
-QList<RowComparison> ResultReport::disagreements() const
-{
-    QList<RowComparison> found = rows;
-    found.removeIf([](const RowComparison& row) { return !row.disagrees(); });
-    return found;
 }
 
 QString ResultReport::sentence(const RowComparison& row)
@@ -193,9 +185,9 @@ QString ResultReport::plainText() const
         if (!narrowing.isEmpty())
             text << narrowing;
         text << notRead;
-        for (const RowComparison& row : disagreements())
+        for (const RowComparison& row : identification.disagreements)
             text << oneLine(sentence(row));
-        for (const SourceLink& source : sources) {
+        for (const SourceList::Source& source : sources) {
             text << (source.address.isEmpty()
                          ? tr("Source: %1").arg(source.title)
                          : tr("Source: %1, %2").arg(source.title, source.address));

@@ -7,6 +7,7 @@
 #include "Identification.h"
 #include "PartComparison.h"
 #include "PartIdentity.h"
+#include "SourceList.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -17,15 +18,6 @@
 #include <array>
 
 namespace tallisk {
-
-// One public source of a real part's answer, for a reader: its title, and where to find it
-// (empty when the source has no address of its own).
-struct SourceLink
-{
-    QString title;
-    QString address;
-    friend bool operator==(const SourceLink&, const SourceLink&) = default;
-};
 
 // Everything one "Check" shows, as one value: the three lines, the marking tables' result and
 // the messages the pass showed, the real part of line 1 beside it and how each row stands
@@ -62,7 +54,7 @@ public:
     // would; empty when the part number decides the core or nothing could;
     QString narrowing;
     // every source of the answer;
-    QList<SourceLink> sources;
+    QList<SourceList::Source> sources;
     // for a part whose letters were not all read, which were not ("the bus letter Z was not
     // read"): the facts they decide are left out;
     QStringList notRead;
@@ -79,9 +71,6 @@ public:
     // The sign a row is marked with, more than a colour: "≠" where the tables say otherwise
     // than the part or nothing, "=" where they agree, nothing where the part is silent.
     static QString mark(RowVerdict verdict);
-
-    // The rows that a reader should look at twice, in field order.
-    QList<RowComparison> disagreements() const;
 
     // One sentence with both values of a row ("Working frequency: the marking tables say
     // Unsupported Chip, but the real part says 1917."); empty for a row the part is silent on.

@@ -99,27 +99,6 @@ QString withUnit(const std::optional<int>& value, QStringView unit)
     return text;
 }
 
-// Whether the part states a value for this row at all: the others belong to the chip, not to
-// its part number (stepping, date, batch), or to the tables alone (CPU model, downgrade).
-bool partStates(Field field)
-{
-    switch (field) {
-    case Field::Core:
-    case Field::PerfRating:
-    case Field::WorkingFreq:
-    case Field::PackageType:
-    case Field::OperatingVoltage:
-    case Field::OperatingTemperature:
-    case Field::L1Cache:
-    case Field::L2Cache:
-    case Field::Multiplier:
-    case Field::Fsb:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // One row: the part's value in the tables' units, and how the tables' text stands against it.
 RowComparison compare(Field field, QString tables, const PartIdentity& part)
 {
@@ -169,6 +148,8 @@ RowComparison compare(Field field, QString tables, const PartIdentity& part)
         row.part = withUnit(part.fsbMhz, u"MHz");
         break;
     default:
+        // The chip's own rows (stepping, date, batch) and the tables' alone (CPU model): the
+        // part number states nothing of them.
         break;
     }
     if (row.part.isEmpty())
@@ -196,11 +177,9 @@ QList<RowComparison> PartComparison::rows(const DecodeTarget& tables, const Part
 QList<RowComparison> PartComparison::disagreements(const DecodeTarget& tables,
                                                    const PartIdentity& part)
 {
-    // The rows() that disagree, without making the rows the part is silent on.
+    // The rows() that disagree, without keeping the others: a batch asks this of every record.
     QList<RowComparison> found;
     for (const FieldInfo& info : fieldTable()) {
-        if (!partStates(info.field))
-            continue;
         RowComparison row = compare(info.field, tables.field(info.field), part);
         if (row.disagrees())
             found << std::move(row);

@@ -562,31 +562,37 @@ QList<int> PartNumberReader::possibleRatings(const Layout& layout, const Attempt
     return rows;
 }
 
-std::optional<PartIdentity> PartNumberReader::read(const QString& partNumber) const
+int PartNumberReader::readingLayout(const QString& partNumber, Attempt* read) const
 {
     QStringView code;
     QStringView revision;
     if (partNumber.isEmpty() || !splitRevision(partNumber, &code, &revision))
-        return std::nullopt;
+        return -1;
     const int first = letterIndex(code.isEmpty() ? QChar() : code.front());
     if (first < 0)
-        return std::nullopt;
-    const Layout* found = nullptr;
-    Attempt read;
+        return -1;
+    int reading = -1;
     for (const int index : m_layoutsByFirst[first]) {
         if (!startsWithPrefix(code, m_layouts[index].prefix))
             continue;
         const Attempt a = attempt(m_layouts[index], code, revision);
         if (a.outcome != Outcome::Read)
             continue;
-        if (found) // two layouts read it: the tables cannot say which
-            return std::nullopt;
-        found = &m_layouts[index];
-        read = a;
+        if (reading >= 0) // two layouts read it: the tables cannot say which
+            return -1;
+        reading = index;
+        *read = a;
     }
-    if (!found)
+    return reading;
+}
+
+std::optional<PartIdentity> PartNumberReader::read(const QString& partNumber) const
+{
+    Attempt a;
+    const int layout = readingLayout(partNumber, &a);
+    if (layout < 0)
         return std::nullopt;
-    PartIdentity identity = identityOf(*found, read);
+    PartIdentity identity = identityOf(m_layouts[layout], a);
     identity.part = partNumber;
     return identity;
 }
@@ -701,25 +707,9 @@ QList<int> PartNumberReader::layoutsStartingLike(QStringView partNumber) const
 
 int PartNumberReader::layoutReadingWhole(const QString& partNumber) const
 {
-    QStringView code;
-    QStringView revision;
-    if (partNumber.isEmpty() || !splitRevision(partNumber, &code, &revision))
-        return -1;
-    const int first = letterIndex(code.isEmpty() ? QChar() : code.front());
-    if (first < 0)
-        return -1;
-    int reading = -1;
-    for (const int index : m_layoutsByFirst[first]) {
-        if (!startsWithPrefix(code, m_layouts[index].prefix))
-            continue;
-        const Attempt a = attempt(m_layouts[index], code, revision);
-        if (a.outcome != Outcome::Read)
-            continue;
-        if (reading >= 0 || a.unread || a.rating < 0)
-            return -1;
-        reading = index;
-    }
-    return reading;
+    Attempt a;
+    const int layout = readingLayout(partNumber, &a);
+    return layout >= 0 && !a.unread && a.rating >= 0 ? layout : -1;
 }
 
 void PartNumberReader::forEachPartNumber(

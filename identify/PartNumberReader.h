@@ -197,6 +197,9 @@ private:
     QList<int> sourceIndices(const QStringList& ids);
 
     Attempt attempt(const Layout& layout, QStringView code, QStringView revision) const;
+    // The one layout that reads `partNumber`, its attempt in `read`; -1 for none, or for
+    // two, which the tables cannot tell apart.
+    int readingLayout(const QString& partNumber, Attempt* read) const;
     // The rating rows that a line whose L2 or bus letter was not read may be: the model's
     // rows, of the L2 and bus read, for the cores the letters leave.
     QList<int> possibleRatings(const Layout& layout, const Attempt& attempt) const;

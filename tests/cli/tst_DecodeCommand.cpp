@@ -727,11 +727,13 @@ void tst_DecodeCommand::windowAndCommandAgreeOnEveryPart()
         DecodeRecord checked(part.part, kExample[1], kExample[2]);
         const PassOutcome outcome = runDecodePass(checked);
         const ResultReport report = ResultReport::of(checked, checked.messages(), outcome);
-        QStringList window;
-        for (const RowComparison& row : report.disagreements())
-            window << QStringLiteral("%1: %2 -> %3")
-                          .arg(QLatin1StringView(fieldInfo(row.field).jsonKey), row.tables,
-                               row.part);
+        QStringList window; // the rows it marks
+        for (const RowComparison& row : report.rows) {
+            if (row.disagrees())
+                window << QStringLiteral("%1: %2 -> %3")
+                              .arg(QLatin1StringView(fieldInfo(row.field).jsonKey), row.tables,
+                                   row.part);
+        }
         QStringList command;
         for (const QJsonValue& disagreement :
              jsonOf(QStringList{QStringLiteral("--json"), QStringLiteral("--identify"), part.part,

@@ -754,9 +754,9 @@ void tst_frmMain::sourcesListEachWithItsAddress()
     const MessageBoxRecord box = MessageBoxes::recorded().first();
     QCOMPARE(box.title, QStringLiteral("Sources"));
     QCOMPARE(box.kind, BoxText::Links);
-    const QList<SourceLink>& sources = m_window->report()->sources;
+    const QList<SourceList::Source>& sources = m_window->report()->sources;
     QCOMPARE(sources.size(), m_window->report()->identification.part->sources.size());
-    for (const SourceLink& source : sources) {
+    for (const SourceList::Source& source : sources) {
         QVERIFY2(box.text.contains(source.title.toHtmlEscaped()), qPrintable(source.title));
         if (source.address.startsWith(u"http"))
             QVERIFY(box.text.contains(QStringLiteral("<a href=\"%1\">").arg(source.address)));
@@ -984,7 +984,7 @@ void tst_frmMain::saveResultAsWritesCsv()
              QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
     QCOMPARE(cell("completed"), QStringLiteral("false"));
     QCOMPARE(cell("identity.name"), QStringLiteral("AMD Athlon MP 1800+"));
-    QCOMPARE(cell("disagreements").split(u'\n').size(), m_window->report()->disagreements().size());
+    QCOMPARE(cell("disagreements").split(u'\n').size(), m_window->report()->identification.disagreements.size());
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()
