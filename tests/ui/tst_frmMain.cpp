@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tallisk developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandRun.h"
-#include "CsvReader.h"
 #include "DecodeRecord.h"
 #include "ExportPlaces.h"
 #include "FileSystems.h"
@@ -968,23 +967,10 @@ void tst_frmMain::saveResultAsWritesCsv()
         QCOMPARE(saved, ResultPage::render(*m_window->report()));
         return;
     }
+    // The same bytes: the messages and the early end went in as the command puts them.
     QCOMPARE(
         saved,
         runCommand(QStringList{QStringLiteral("--csv"), QStringLiteral("--identify")} + lines).out);
-
-    QString problem;
-    const QList<QStringList> rows = readCsv(saved, &problem);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QCOMPARE(rows.size(), 2);
-    const auto cell = [&rows](const char* column) {
-        return cellValue(rows[1].value(rows[0].indexOf(QLatin1StringView(column))));
-    };
-    QCOMPARE(cell("line1"), lines[0]);
-    QCOMPARE(cell("messages"),
-             QStringLiteral("Chip 'AMD Athlon MP' is currently unsupported by Tallisk"));
-    QCOMPARE(cell("completed"), QStringLiteral("false"));
-    QCOMPARE(cell("identity.name"), QStringLiteral("AMD Athlon MP 1800+"));
-    QCOMPARE(cell("disagreements").split(u'\n').size(), m_window->report()->identification.disagreements.size());
 }
 
 void tst_frmMain::exportWritesTableAndSaysWhere()
