@@ -78,13 +78,13 @@ constexpr OptionInfo kOptions[] = {
                        "Also names the real part that line 1 is the part number of: a part that "
                        "a public source names, or one read from the part number's layout, and "
                        "the rows where the marking tables disagree with it; \"not known\" "
-                       "otherwise, with the reason, and the closest known part numbers on "
+                       "otherwise, with the reason, and the closest part numbers it names on "
                        "standard error as hints.")},
     {Option::Suggest, nullptr, "--suggest", nullptr, 0,
      QT_TRANSLATE_NOOP("DecodeCommand",
-                       "With --batch and --identify, also finds the closest known part numbers "
-                       "for each line that is not known, which takes much longer; without it "
-                       "their suggestions are null. A single decode always finds them.")},
+                       "With --batch and --identify, also finds the closest part numbers it names "
+                       "for each line that is not known, which takes much longer; without it their "
+                       "suggestions are null. A single decode always finds them.")},
     {Option::Html, nullptr, "--html", "FILE", 0,
      QT_TRANSLATE_NOOP("DecodeCommand",
                        "Also writes the result as the HTML table the window exports. FILE is "

@@ -53,8 +53,9 @@ public:
     // Adds what --identify adds to that form, from an identification already made: `identity`,
     // the part that line 1 names (null when not known), its sources written as `citations`
     // says; `disagreements`, the rows the marking tables disagree with it on; `reason`, why a
-    // line is not known; `suggestions`, the closest known part numbers for a line that is not
-    // known (hints only; null when not searched for); and `unread`, the letters not read.
+    // line is not known; `suggestions`, the closest part numbers identification names for a
+    // line that is not known (hints only; null when not searched for); and `unread`, the
+    // letters not read.
     static void addIdentity(QJsonObject& result, const Identification& identification,
                             Citations citations = Citations::Whole);
 

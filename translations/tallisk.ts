@@ -19,11 +19,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Also names the real part that line 1 is the part number of: a part that a public source names, or one read from the part number&apos;s layout, and the rows where the marking tables disagree with it; &quot;not known&quot; otherwise, with the reason, and the closest known part numbers on standard error as hints.</source>
+        <source>Also names the real part that line 1 is the part number of: a part that a public source names, or one read from the part number&apos;s layout, and the rows where the marking tables disagree with it; &quot;not known&quot; otherwise, with the reason, and the closest part numbers it names on standard error as hints.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With --batch and --identify, also finds the closest known part numbers for each line that is not known, which takes much longer; without it their suggestions are null. A single decode always finds them.</source>
+        <source>With --batch and --identify, also finds the closest part numbers it names for each line that is not known, which takes much longer; without it their suggestions are null. A single decode always finds them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
