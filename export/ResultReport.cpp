@@ -187,11 +187,8 @@ QString ResultReport::plainText() const
         text << notRead;
         for (const RowComparison& row : identification.disagreements)
             text << oneLine(sentence(row));
-        for (const SourceList::Source& source : sources) {
-            text << (source.address.isEmpty()
-                         ? tr("Source: %1").arg(source.title)
-                         : tr("Source: %1, %2").arg(source.title, source.address));
-        }
+        for (const QString& id : part->sources)
+            text << tr("Source: %1").arg(SourceList::instance().text(id));
     }
     return text.join(u'\n') + u'\n';
 }

@@ -639,10 +639,6 @@ tallisk-decode --help).
         <source>Source: %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Source: %1, %2</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>SourceList</name>
