@@ -18,7 +18,7 @@ struct DecodeResult
     const DecodeTarget& checked; // the three lines, the model name and the seventeen fields
     const QStringList& messages; // every message the pass showed, in order
     PassOutcome outcome;
-    const Identification* identification = nullptr; // only with --identify
+    const Identification* identification = nullptr; // with --identify, and in the window's CSV
 };
 
 // Writes results in one output format, appended to a buffer the caller owns.

@@ -104,7 +104,8 @@ void checkBatchRecord(const FuzzInput& input, const Identification& identified)
 
     DecodeRecord record(lines.value(0), lines.value(1), lines.value(2));
     const PassOutcome outcome = runDecodePass(record);
-    // The part table's lookup is the slow step: made again only for other lines.
+    // Identification (its search for suggestions) is the slow step: made again only for other
+    // lines.
     const bool sameLine1 = record.line1() == input.lines[0];
     const Identification identification = sameLine1 ? identified : Identification::of(record);
     QByteArray line;

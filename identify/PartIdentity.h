@@ -58,8 +58,9 @@ enum class Citations
     Whole
 };
 
-// The facts of one real part, as one row of the part table holds them. A fact the table does
-// not know is empty (an empty text or an empty optional); it is never filled in by guessing.
+// The facts of one real part, as a row of the known-part table holds them or the part-number
+// reader reads them. A fact neither knows is empty (an empty text or an empty optional); it is
+// never filled in by guessing.
 //
 // Bus convention: `fsbMhz` is the front-side bus as AMD quotes it, the double-data-rate
 // transfer rate rounded down: 200, 266, 333 or 400. The bus clock that the multiplier applies
