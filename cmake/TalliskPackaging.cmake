@@ -41,22 +41,16 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # compressed at the highest level and without a time stamp.
 if(UNIX AND NOT APPLE)
     set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
-    # The changelog's date in RFC 2822 form, from the release date; the weekday by Sakamoto's
-    # method.
+    # The changelog's date in RFC 2822 form, from the release date; 1 January 1970 was a
+    # Thursday.
     string(REPLACE "-" ";" date_parts ${TALLISK_RELEASE_DATE})
     list(GET date_parts 0 year)
     list(GET date_parts 1 month)
     list(GET date_parts 2 day)
     math(EXPR month "${month}")
     math(EXPR day "${day}")
-    set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-    set(y ${year})
-    if(month LESS 3)
-        math(EXPR y "${y} - 1")
-    endif()
     math(EXPR month_index "${month} - 1")
-    list(GET month_offsets ${month_index} offset)
-    math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
+    math(EXPR weekday "(${TALLISK_RELEASE_DAYS} + 4) % 7")
     set(weekday_names Sun Mon Tue Wed Thu Fri Sat)
     set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
     list(GET weekday_names ${weekday} weekday_name)
