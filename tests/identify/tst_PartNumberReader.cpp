@@ -348,14 +348,8 @@ void tst_PartNumberReader::unknownLetterLeavesWhatItDecides()
 void tst_PartNumberReader::readsWithOneLetterNotRead_data()
 {
     // unread: the field and the letter; 0 for a number not known
-    addColumns<QString, QString, QString, QString, int, int, double, int, QString>(
-        {"line", "unread", "name", "core", "clock", "fsb", "multiplier", "l2", "socket"});
-    auto row = [](const char* line, const char* unread, const char* name, const char* core,
-                  int clock, int fsb, double multiplier, int l2, const char* socket) {
-        QTest::newRow(line) << QString::fromLatin1(line) << QString::fromLatin1(unread)
-                            << QString::fromLatin1(name) << QString::fromLatin1(core) << clock
-                            << fsb << multiplier << l2 << QString::fromLatin1(socket);
-    };
+    addFigureColumns("unread");
+    const auto row = addFigureRow;
     // clang-format off
     // Deciding nothing but themselves: every other fact stands.
     row("AXDA2800DXV4D", "voltage X", "AMD Athlon XP 2800+", "Barton", 2083, 333, 12.5, 512, "Socket A");
