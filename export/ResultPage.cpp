@@ -89,9 +89,7 @@ QByteArray ResultPage::render(const ResultReport& report)
     html += QStringLiteral("<h2>%1</h2>\n<p>%2")
                 .arg(escaped(ResultReport::partHeading()), escaped(report.partName));
     QStringList said{report.basis, report.narrowing};
-    said << report.notRead << report.reason;
-    if (!report.suggestions.isEmpty())
-        said << tr("Closest part numbers: %1").arg(report.suggestions.join(QStringLiteral(", ")));
+    said << report.notRead << report.identification.reason << report.suggestionsLine();
     for (const QString& line : said) {
         if (!line.isEmpty())
             html += QStringLiteral("<br>\n") + escaped(line);

@@ -58,8 +58,6 @@ ResultReport ResultReport::of(const DecodeTarget& checked, const QStringList& me
     report.identification = Identification::of(checked);
     if (!report.identification.part) {
         report.partName = tr("Real part: not known");
-        report.reason = report.identification.reason;
-        report.suggestions = report.identification.suggestions.value_or(QStringList());
         return report;
     }
 
@@ -163,6 +161,14 @@ QString ResultReport::sentence(const RowComparison& row, const QString& caption,
     return text.arg(caption, row.tables, row.part);
 }
 
+QString ResultReport::suggestionsLine() const
+{
+    const QStringList closest = suggestions();
+    return closest.isEmpty()
+               ? QString()
+               : tr("Closest part numbers: %1").arg(closest.join(QStringLiteral(", ")));
+}
+
 QString ResultReport::plainText() const
 {
     QStringList text;
@@ -176,10 +182,10 @@ QString ResultReport::plainText() const
     const std::optional<PartIdentity>& part = identification.part;
     if (!part) {
         text << partName;
-        if (!reason.isEmpty())
-            text << oneLine(reason);
-        if (!suggestions.isEmpty())
-            text << tr("Closest part numbers: %1").arg(suggestions.join(QStringLiteral(", ")));
+        if (!identification.reason.isEmpty())
+            text << oneLine(identification.reason);
+        if (const QString closest = suggestionsLine(); !closest.isEmpty())
+            text << closest;
     } else {
         text << tr("Real part: %1, %2").arg(part->summary(), basis);
         if (!narrowing.isEmpty())

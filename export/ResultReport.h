@@ -56,12 +56,14 @@ public:
     // every source of the answer;
     QList<SourceList::Source> sources;
     // for a part whose letters were not all read, which were not ("the bus letter Z was not
-    // read"): the facts they decide are left out;
+    // read"): the facts they decide are left out.
     QStringList notRead;
-    // for a line that is not known, why, in the reader's words, and the closest part numbers
-    // to try instead, best first.
-    QString reason;
-    QStringList suggestions;
+
+    // For a line that is not known, the closest part numbers to try instead, best first (why it
+    // is not known is `identification.reason`); none for a known part.
+    QStringList suggestions() const { return identification.suggestions.value_or(QStringList()); }
+    // "Closest part numbers: ..." as one line; empty when there are none.
+    QString suggestionsLine() const;
 
     // The headings of the two columns of values, over the marking tables' result and over
     // the real part's.

@@ -553,10 +553,6 @@ tallisk-decode --help).
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Closest part numbers: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sources</source>
         <translation type="unfinished"></translation>
     </message>
@@ -620,15 +616,15 @@ tallisk-decode --help).
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Closest part numbers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Model: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Closest part numbers: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

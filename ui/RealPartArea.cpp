@@ -170,7 +170,7 @@ void RealPartArea::fill(const ResultReport& report)
     m_narrowing->setText(report.narrowing);
     m_notRead->setText(report.notRead.join(u'\n'));
     m_sources->setVisible(!report.sources.isEmpty());
-    showWhyNotKnown(report.reason, report.suggestions);
+    showWhyNotKnown(report.identification.reason, report.suggestions());
 }
 
 void RealPartArea::showWhyNotKnown(const QString& reason, const QStringList& suggestions)

@@ -53,9 +53,9 @@ void tst_ResultReport::typedLinesStayText()
     QCOMPARE(items.value(21), realPart);
     QCOMPARE(items.last(), QString());
     if (!report.identification.part) { // then why, and what to try instead
-        QVERIFY(!report.reason.isEmpty());
-        QCOMPARE(items.value(22), report.reason.simplified());
-        QCOMPARE(items.size(), 24 + int(!report.suggestions.isEmpty()));
+        QVERIFY(!report.identification.reason.isEmpty());
+        QCOMPARE(items.value(22), report.identification.reason.simplified());
+        QCOMPARE(items.size(), 24 + int(!report.suggestions().isEmpty()));
     }
 
     const QString page = QString::fromUtf8(ResultPage::render(report));

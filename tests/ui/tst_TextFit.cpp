@@ -535,7 +535,7 @@ QHash<QString, QStringList> tst_TextFit::realPartTexts() const
             texts[QStringLiteral("lblRealBasis")].insert(report.basis);
             texts[QStringLiteral("lblRealNarrowing")].insert(report.narrowing);
             texts[QStringLiteral("lblRealNotRead")].insert(report.notRead.join(u'\n'));
-            texts[QStringLiteral("lblRealReason")].insert(report.reason);
+            texts[QStringLiteral("lblRealReason")].insert(report.identification.reason);
         }
     }
     // The walk reached the strip's longest texts.

@@ -769,13 +769,13 @@ void tst_frmMain::suggestionIsCheckedWhenChosen()
     type(QStringLiteral("AXDA2500DKV4"), kExample2, kExample3);
     clickCheck();
     const ResultReport& report = *m_window->report();
-    QVERIFY(report.suggestions.size() > 3);
-    QCOMPARE(report.suggestions.first(), QStringLiteral("AXDA2500DKV4D"));
-    QCOMPARE(result(QStringLiteral("lblRealReason")), report.reason);
+    const QStringList suggestions = report.suggestions();
+    QVERIFY(suggestions.size() > 3);
+    QCOMPARE(suggestions.first(), QStringLiteral("AXDA2500DKV4D"));
+    QCOMPARE(result(QStringLiteral("lblRealReason")), report.identification.reason);
     QVERIFY(child<QLabel>(QStringLiteral("lblRealReason"))->isVisibleTo(m_window.get()));
     QVERIFY(child<QLabel>(QStringLiteral("lblSuggestion3"))->isVisibleTo(m_window.get()));
-    QVERIFY(
-        child<QLabel>(QStringLiteral("lblSuggestion3"))->text().contains(report.suggestions[2]));
+    QVERIFY(child<QLabel>(QStringLiteral("lblSuggestion3"))->text().contains(suggestions[2]));
     QVERIFY(m_window->report()->plainText().contains(
         QStringLiteral("Closest part numbers: AXDA2500DKV4D, ")));
 
