@@ -89,7 +89,8 @@ QByteArray ResultPage::render(const ResultReport& report)
     html += QStringLiteral("<h2>%1</h2>\n<p>%2")
                 .arg(escaped(ResultReport::partHeading()), escaped(report.partName));
     QStringList said{report.basis, report.narrowing};
-    said << report.notRead << report.identification.reason << report.suggestionsLine();
+    said << report.notRead << report.noteLine() << report.identification.reason
+         << report.suggestionsLine();
     for (const QString& line : said) {
         if (!line.isEmpty())
             html += QStringLiteral("<br>\n") + escaped(line);

@@ -161,6 +161,12 @@ QString ResultReport::sentence(const RowComparison& row, const QString& caption,
     return text.arg(caption, row.tables, row.part);
 }
 
+QString ResultReport::noteLine() const
+{
+    const std::optional<PartIdentity>& part = identification.part;
+    return part && !part->note.isEmpty() ? tr("Note: %1").arg(part->note) : QString();
+}
+
 QString ResultReport::suggestionsLine() const
 {
     const QStringList closest = suggestions();
@@ -191,6 +197,8 @@ QString ResultReport::plainText() const
         if (!narrowing.isEmpty())
             text << narrowing;
         text << notRead;
+        if (const QString note = noteLine(); !note.isEmpty())
+            text << oneLine(note);
         for (const RowComparison& row : identification.disagreements)
             text << oneLine(sentence(row));
         for (const QString& id : part->sources)

@@ -64,6 +64,9 @@ public:
     QStringList suggestions() const { return identification.suggestions.value_or(QStringList()); }
     // "Closest part numbers: ..." as one line; empty when there are none.
     QString suggestionsLine() const;
+    // What the sources add about the part that no row holds ("Note: AMD shipped this part
+    // number as ..."); empty when they add nothing.
+    QString noteLine() const;
 
     // The headings of the two columns of values, over the marking tables' result and over
     // the real part's.

@@ -616,6 +616,10 @@ tallisk-decode --help).
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Closest part numbers: %1</source>
         <translation type="unfinished"></translation>
     </message>

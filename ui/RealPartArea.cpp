@@ -149,6 +149,7 @@ void RealPartArea::clear()
     }
     for (QLabel* label : {m_name, m_basis, m_narrowing, m_notRead})
         label->clear();
+    m_name->setToolTip(QString());
     showWhyNotKnown(QString(), QStringList());
     m_sources->hide();
 }
@@ -166,6 +167,8 @@ void RealPartArea::fill(const ResultReport& report)
             label->setToolTip(sentence);
     }
     m_name->setText(report.partName);
+    // What the sources add beyond the rows, where the strip has no room for it.
+    m_name->setToolTip(report.noteLine());
     m_basis->setText(report.basis);
     m_narrowing->setText(report.narrowing);
     m_notRead->setText(report.notRead.join(u'\n'));

@@ -20,6 +20,7 @@ class tst_ResultReport : public QObject
 private Q_SLOTS:
     void typedLinesStayText_data();
     void typedLinesStayText();
+    void partNoteIsCarried();
     void onlyWebAddressesAreLinks_data();
     void onlyWebAddressesAreLinks();
 };
@@ -64,6 +65,18 @@ void tst_ResultReport::typedLinesStayText()
     // The page's own markup around the typed text is all there is of it.
     QCOMPARE(page.count(u"<td"), 3 + 17 * 3);
     QCOMPARE(page.contains(u"<h2>Sources</h2>"), report.identification.part.has_value());
+}
+
+// What the sources say of a part beyond its rows reaches the copied text and the saved page.
+void tst_ResultReport::partNoteIsCarried()
+{
+    DecodeRecord checked(QStringLiteral("AXDA2200DKV3C"));
+    runDecodePass(checked);
+    const ResultReport report = ResultReport::of(checked);
+    const QString note = QStringLiteral("Note: AMD shipped this part number as the first");
+    QVERIFY(report.noteLine().startsWith(note));
+    QVERIFY(report.plainText().split(u'\n').contains(report.noteLine()));
+    QVERIFY(QString::fromUtf8(ResultPage::render(report)).contains(note));
 }
 
 void tst_ResultReport::onlyWebAddressesAreLinks_data()
