@@ -33,14 +33,14 @@ QString oneLine(QString text)
 
 // Two cores said the short way when they share their first words: "Thoroughbred A" and
 // "Thoroughbred B" give "Thoroughbred B" as "B".
-QString secondApart(const QString& first, const QString& second)
+QString secondApart(QStringView first, QStringView second)
 {
-    const QStringList a = first.split(u' ');
-    const QStringList b = second.split(u' ');
+    const QList<QStringView> a = first.split(u' ');
+    const QList<QStringView> b = second.split(u' ');
     qsizetype shared = 0;
     while (shared + 1 < a.size() && shared + 1 < b.size() && a[shared] == b[shared])
         ++shared;
-    return b.mid(shared).join(u' ');
+    return second.sliced(b[shared].data() - second.data()).toString();
 }
 
 } // namespace
@@ -76,26 +76,22 @@ ResultReport ResultReport::of(const DecodeTarget& checked, const QStringList& me
     }
 
     // Where line 1 leaves two cores, whether the stepping code told them apart, and if not,
-    // whether one would: identification itself says, asked without and with a revision letter.
-    const std::optional<PartIdentity> wide = PartIdentifier::identify(checked.line1());
-    const QStringList cores = wide ? wide->core.split(QStringLiteral(" or ")) : QStringList();
-    if (cores.size() == 2) {
-        const std::optional<PartIdentity> probe =
-            PartIdentifier::identify(checked.line1(), QStringLiteral("A"));
-        if (part.core != wide->core) {
+    // whether one would.
+    if (!part.narrowedBy.isEmpty()) {
+        report.narrowing = tr("%1: stepping %2 ends in %3")
+                               .arg(part.core, part.narrowedBy, part.narrowedBy.right(1));
+    } else if (PartIdentifier::steppingTellsApart(part.core)) {
+        const QList<QStringView> cores = part.coreNames().toContainer();
+        const QString first = cores.front().toString();
+        const QString apart = secondApart(cores.front(), cores.back());
+        if (!stepping.isEmpty())
             report.narrowing =
-                tr("%1: stepping %2 ends in %3").arg(part.core, stepping, stepping.right(1));
-        } else if (probe && probe->core != wide->core) {
-            const QString apart = secondApart(cores[0], cores[1]);
-            if (!stepping.isEmpty())
-                report.narrowing =
-                    tr("stepping %1 does not tell %2 from %3").arg(stepping, cores[0], apart);
-            else if (checked.line3().trimmed().isEmpty())
-                report.narrowing = tr("type line 3 to tell %1 from %2").arg(cores[0], apart);
-            else
-                report.narrowing = tr("the marking tables read no stepping code to tell %1 from %2")
-                                       .arg(cores[0], apart);
-        }
+                tr("stepping %1 does not tell %2 from %3").arg(stepping, first, apart);
+        else if (checked.line3().trimmed().isEmpty())
+            report.narrowing = tr("type line 3 to tell %1 from %2").arg(first, apart);
+        else
+            report.narrowing =
+                tr("the marking tables read no stepping code to tell %1 from %2").arg(first, apart);
     }
 
     for (const UnreadLetter& letter : part.unread)

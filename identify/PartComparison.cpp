@@ -30,20 +30,17 @@ QStringView coreWithoutRange(QStringView core)
 
 // Whether the tables' core says the same as the part's, or less of it: "Thoroughbred" agrees
 // with "Thoroughbred A or Thoroughbred B", and so does "Thoroughbred B Low end", one of the two.
-bool coreAgrees(QStringView tables, QStringView part)
+bool coreAgrees(QStringView tables, const PartIdentity& part)
 {
     const QStringView core = coreWithoutRange(tables);
-    if (part.startsWith(core) && part.size() > core.size() && part[core.size()] == u' ')
+    if (part.core.startsWith(core) && part.core.size() > core.size() &&
+        part.core[core.size()] == u' ')
         return true;
-    constexpr QStringView kOr = u" or ";
-    for (qsizetype start = 0;;) {
-        const qsizetype end = part.indexOf(kOr, start);
-        if (part.sliced(start, (end < 0 ? part.size() : end) - start) == core)
+    for (const QStringView name : part.coreNames()) {
+        if (name == core)
             return true;
-        if (end < 0)
-            return false;
-        start = end + kOr.size();
     }
+    return false;
 }
 
 // Whether the tables' package is the part's, named as broadly or more so: a 453-pin small
@@ -110,7 +107,7 @@ RowComparison compare(Field field, QString tables, const PartIdentity& part)
     switch (field) {
     case Field::Core:
         row.part = part.core;
-        agrees = coreAgrees(row.tables, part.core);
+        agrees = coreAgrees(row.tables, part);
         break;
     case Field::PerfRating:
         row.part = withUnit(part.rating, u"+");

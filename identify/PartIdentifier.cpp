@@ -41,8 +41,8 @@ void addCoreFacts(PartIdentity& identity)
 {
     std::optional<int> l1Kb;
     QStringList sources;
-    for (const QString& name : identity.core.split(QStringLiteral(" or "), Qt::SkipEmptyParts)) {
-        const CoreTable::Core* core = CoreTable::instance().find(name);
+    for (const QStringView name : identity.coreNames()) {
+        const CoreTable::Core* core = CoreTable::instance().find(name.toString());
         if (!core || (l1Kb && *l1Kb != core->l1Kb))
             return;
         l1Kb = core->l1Kb;
@@ -72,15 +72,19 @@ std::optional<PartIdentity> PartIdentifier::identify(const QString& line1, const
         return std::nullopt;
 
     const QChar revision = stepping.isEmpty() ? QChar() : stepping.back();
-    if (identity->core == kBothRevisions && (revision == u'A' || revision == u'B')) {
+    if (steppingTellsApart(identity->core) && (revision == u'A' || revision == u'B')) {
         identity->core = QStringLiteral("Thoroughbred %1").arg(revision);
-        const QString why = tr("Thoroughbred %1 by the stepping code %2.").arg(revision, stepping);
-        identity->note = identity->note.isEmpty() ? why : identity->note + u' ' + why;
+        identity->narrowedBy = stepping;
         if (!identity->sources.contains(kSteppingSource))
             identity->sources << kSteppingSource;
     }
     addCoreFacts(*identity);
     return identity;
+}
+
+bool PartIdentifier::steppingTellsApart(QStringView core)
+{
+    return core == kBothRevisions;
 }
 
 PartIdentifier::Explanation PartIdentifier::explain(const QString& line1, Suggestions suggestions)

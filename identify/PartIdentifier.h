@@ -4,7 +4,6 @@
 
 #include "PartIdentity.h"
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -23,12 +22,14 @@ namespace tallisk {
 // not known, and explain() says why and what it may have been meant to be.
 class PartIdentifier
 {
-    Q_DECLARE_TR_FUNCTIONS(PartIdentifier)
-
 public:
     // `stepping` is the decoder's stepping code for the same chip, as text (empty for none).
     static std::optional<PartIdentity> identify(const QString& line1,
                                                 const QString& stepping = QString());
+
+    // Whether the last letter of a stepping code would tell apart the cores `core` names: it
+    // does only for Thoroughbred A and B, which share their part numbers.
+    static bool steppingTellsApart(QStringView core);
 
     // Why a line is not known, and the part numbers it may have been meant to be.
     struct Explanation

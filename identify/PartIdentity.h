@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringTokenizer>
 
 #include <optional>
 
@@ -70,10 +71,10 @@ class PartIdentity
     Q_DECLARE_TR_FUNCTIONS(PartIdentity)
 
 public:
-    QString part;              // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
-    QString name;              // marketing name, e.g. "AMD Athlon XP 3200+"
-    QString family;            // e.g. "Athlon XP"
-    QString core;              // e.g. "Barton"; "A or B" where the part number leaves two cores
+    QString part;   // the ordering part number, e.g. "AXDA3200DKV4E", in upper case
+    QString name;   // marketing name, e.g. "AMD Athlon XP 3200+"
+    QString family; // e.g. "Athlon XP"
+    QString core;   // e.g. "Barton"; "A or B" (kCoreSeparator) where the part number leaves two
     std::optional<int> rating; // the performance rating of a rated part: 3200 for "3200+"
     std::optional<int> clockMhz;
     std::optional<int> fsbMhz;
@@ -85,6 +86,9 @@ public:
     std::optional<int> maxTempC;
     QString socket; // "Socket A" or "Slot A"
     QString note;
+    // The stepping code whose last letter told the core from the other one its part number
+    // leaves ("JIUHB" for Thoroughbred B); empty where nothing narrowed the core.
+    QString narrowedBy;
     QString basis;       // kKnownPart or kReadFromPartNumber
     QStringList sources; // the public sources behind the answer: their ids in sources.tsv
     // Letters of the part number its tables do not hold; the facts they decide are left
@@ -96,12 +100,22 @@ public:
     static constexpr const char* kKnownPart = "known part";
     static constexpr const char* kReadFromPartNumber = "read from the part number";
 
+    // Between the cores of a part number that leaves more than one.
+    static constexpr QStringView kCoreSeparator = u" or ";
+
+    // The one or two cores `core` names, as views into it (none when it is unknown): the
+    // identity must outlive them.
+    auto coreNames() const
+    {
+        return QStringView(core).tokenize(kCoreSeparator, Qt::SkipEmptyParts);
+    }
+
     // The identity as the command prints it, built with the toolkit: the reference that the
     // command's own writers are checked against (they walk identityKeys() instead). Exactly
     // the keys part, name, family, core, rating, clock_mhz, fsb_mhz, multiplier, l1_kb, l2_kb,
     // vcore, package, max_temp_c, socket, basis and sources; numbers as JSON numbers, every
     // unknown fact as null, sources as an array of texts written as `citations` says. The
-    // note and the unread letters are left out.
+    // note, what narrowed the core and the unread letters are left out.
     QJsonObject toJson(Citations citations = Citations::Whole) const;
 
     // One line for people: the name, then core, clock, bus, multiplier and L2 in parentheses,

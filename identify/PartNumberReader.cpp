@@ -688,7 +688,7 @@ QString PartNumberReader::coreNames(const Layout& layout, CoreSet cores) const
         if (cores & (CoreSet(1) << core))
             names << m_cores[core];
     }
-    return names.join(QStringLiteral(" or "));
+    return names.join(PartIdentity::kCoreSeparator);
 }
 
 QList<int> PartNumberReader::layoutsStartingLike(QStringView partNumber) const

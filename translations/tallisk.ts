@@ -296,13 +296,6 @@
     </message>
 </context>
 <context>
-    <name>PartIdentifier</name>
-    <message>
-        <source>Thoroughbred %1 by the stepping code %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>PartIdentity</name>
     <message>
         <source>%1 MHz</source>

@@ -67,16 +67,22 @@ void tst_ResultReport::typedLinesStayText()
     QCOMPARE(page.contains(u"<h2>Sources</h2>"), report.identification.part.has_value());
 }
 
-// What the sources say of a part beyond its rows reaches the copied text and the saved page.
+// What the sources say of a part beyond its rows reaches the copied text and the saved page;
+// the stepping code that told its core apart is said once, on a line of its own.
 void tst_ResultReport::partNoteIsCarried()
 {
-    DecodeRecord checked(QStringLiteral("AXDA2200DKV3C"));
+    DecodeRecord checked(QStringLiteral("AXDA2200DKV3C"), QStringLiteral("ABCDEFG18HIJ1234"),
+                         QStringLiteral("JIUHB0312XPMW"));
     runDecodePass(checked);
     const ResultReport report = ResultReport::of(checked);
     const QString note = QStringLiteral("Note: AMD shipped this part number as the first");
     QVERIFY(report.noteLine().startsWith(note));
-    QVERIFY(report.plainText().split(u'\n').contains(report.noteLine()));
+    const QStringList items = report.plainText().split(u'\n');
+    QVERIFY(items.contains(report.noteLine()));
     QVERIFY(QString::fromUtf8(ResultPage::render(report)).contains(note));
+    QCOMPARE(items.filter(QStringLiteral("stepping JIUHB")),
+             QStringList{QStringLiteral("Thoroughbred B: stepping JIUHB ends in B")});
+    QVERIFY(!report.noteLine().contains(u"JIUHB"));
 }
 
 void tst_ResultReport::onlyWebAddressesAreLinks_data()

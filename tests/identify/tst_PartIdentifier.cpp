@@ -142,8 +142,8 @@ void tst_PartIdentifier::steppingNarrowsThoroughbred()
     const std::optional<PartIdentity> id = PartIdentifier::identify(line, stepping);
     QVERIFY(id);
     QTEST(id->core, "core");
-    const bool narrowed = id->note.contains(QStringLiteral("by the stepping code"));
-    QCOMPARE(narrowed, id->core != PartIdentifier::identify(line)->core);
+    const bool narrowed = id->core != PartIdentifier::identify(line)->core;
+    QCOMPARE(id->narrowedBy, narrowed ? stepping : QString());
 }
 
 void tst_PartIdentifier::reasonForLinesNotKnown_data()
