@@ -57,7 +57,7 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
     json.key("completed");
     json.value(result.outcome == PassOutcome::Completed);
     if (identification) {
-        json.key("disagreements");
+        json.key(kDisagreementsKey);
         json.beginArray();
         for (const RowComparison& row : identification->disagreements) {
             json.beginObject();
@@ -99,7 +99,7 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
     json.key("model_name");
     json.value(checked.modelName());
     if (identification) {
-        json.key("reason");
+        json.key(kReasonKey);
         if (identification->reason.isEmpty())
             json.null();
         else
@@ -111,7 +111,7 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
     }
     if (identification) {
         // Null where they were not searched for: a batch searches only when asked.
-        json.key("suggestions");
+        json.key(kSuggestionsKey);
         if (identification->suggestions) {
             json.beginArray();
             for (const QString& suggestion : *identification->suggestions)
@@ -120,7 +120,7 @@ void JsonResultWriter::writeResult(QByteArray& out, const DecodeResult& result, 
         } else {
             json.null();
         }
-        json.key("unread");
+        json.key(kUnreadKey);
         json.beginArray();
         for (const UnreadLetter& unread : part ? part->unread : QList<UnreadLetter>()) {
             json.beginObject();

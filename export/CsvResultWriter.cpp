@@ -174,8 +174,8 @@ QStringList CsvResultWriter::header() const
     if (m_identify) {
         for (const IdentityKey& key : identityKeys())
             cells << QStringLiteral("identity.") + QLatin1StringView(key.name);
-        cells << QStringLiteral("suggestions") << QStringLiteral("reason")
-              << QStringLiteral("unread") << QStringLiteral("disagreements");
+        for (const char* key : {kSuggestionsKey, kReasonKey, kUnreadKey, kDisagreementsKey})
+            cells << QLatin1StringView(key);
     }
     return cells;
 }

@@ -32,6 +32,14 @@ inline constexpr std::size_t kIdentityKeyCount = 16;
 // the one list that the JSON writer, the CSV writer and the single decode's output walk.
 std::span<const IdentityKey, kIdentityKeyCount> identityKeys();
 
+// What identification says of a line beside its identity, under these keys in the command's
+// JSON object and as the last CSV columns, in this order: the closest part numbers, why the
+// line is not known, the letters not read and the rows the marking tables disagree on.
+inline constexpr char kSuggestionsKey[] = "suggestions";
+inline constexpr char kReasonKey[] = "reason";
+inline constexpr char kUnreadKey[] = "unread";
+inline constexpr char kDisagreementsKey[] = "disagreements";
+
 // Calls `visit` with the fact `key` reads from `identity`, typed as its member is.
 template <typename Visitor>
 void visitFact(const IdentityKey& key, const PartIdentity& identity, Visitor&& visit)
